@@ -217,11 +217,14 @@ DownloadManager::DownloadManager(QWebEngineProfile *profile, QWidget *dialogPare
 
 QString DownloadManager::askSavePath(QWidget *parent, const QString &suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("另存为"), suggested);
+    const QFileInfo proposed(suggested);
+    const QString folder =
+        proposed.absoluteDir().exists() ? proposed.absolutePath() : QDir::homePath();
+    QFileDialog dialog(parent, QStringLiteral("另存为"), folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(suggested);
+    dialog.selectFile(proposed.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
