@@ -1,6 +1,7 @@
 #include "Main_Frm.h"
 
 #include "Unit_MessageBox.h"
+#include "EmbeddedWB.h"
 #include "ui_Main_Frm.h"
 
 TForm_Main *Form_Main = nullptr;
@@ -18,6 +19,7 @@ void TForm_Main::loadLayout()
 
 void TForm_Main::FormCreate(QObject *)
 {
+    m_ui->WebBrowser->Navigate2(QStringLiteral(DAIXI_START_URL));
 }
 
 void TForm_Main::FormCloseQuery(QObject *, bool &canClose)

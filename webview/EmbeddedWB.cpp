@@ -3,6 +3,7 @@
 #include "CaptionRule.h"
 #include "Exception.h"
 #include "FloatingPoint.h"
+#include "TApplication.h"
 #include "WebEngineBackend.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 
 namespace {
 
-QString applicationTitle() { return QGuiApplication::applicationDisplayName(); }
+QString applicationTitle() { return Application ? Application->Title() : QString(); }
 
 QString statusText(EngineStatus status)
 {
@@ -36,8 +37,6 @@ TEmbeddedWB::TEmbeddedWB(QWidget *parent) : TEmbeddedWB(nullptr, parent) {}
 TEmbeddedWB::TEmbeddedWB(std::unique_ptr<BrowserEngine> engine, QWidget *parent)
     : QFrame(parent)
 {
-    // Normally recorded by the entry point before any window exists.
-    recordFloatingPointEnvironment();
     setObjectName(QStringLiteral("WebBrowser"));
     m_engine = engine ? std::move(engine) : std::make_unique<WebEngineBackend>(this);
     auto *layout = new QVBoxLayout(this);

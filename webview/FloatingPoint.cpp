@@ -8,6 +8,10 @@ std::fenv_t g_recorded;
 bool g_isRecorded = false;
 } // namespace
 
+// The library's start-up step: before the entry point runs, so before any
+// window exists.
+[[maybe_unused]] static const bool g_recordedAtStart = (recordFloatingPointEnvironment(), true);
+
 void recordFloatingPointEnvironment()
 {
     if (g_isRecorded)

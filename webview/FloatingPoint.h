@@ -2,10 +2,11 @@
 
 // The floating-point environment the program started with.
 //
-// recordFloatingPointEnvironment() is called once at program start, before
-// any window exists (the entry point does it first thing). It records the
-// environment then in force and arranges for it to be loaded again at program
-// end, after the windows have been destroyed. Calling it again does nothing.
+// recordFloatingPointEnvironment() runs once at program start, before the
+// entry point and so before any window exists (a static initialiser of this
+// library calls it). It records the environment then in force and arranges
+// for it to be loaded again at program end, after main() has returned and
+// the windows have been destroyed. Calling it again does nothing.
 //
 // restoreFloatingPointEnvironment() loads the recorded environment again
 // (the browser host does so while the main window's layout is loaded).

@@ -8,6 +8,8 @@
 #include "EngineDialogs.h"
 #include "Exception.h"
 #include "FloatingPoint.h"
+#include "TForm.h"
+#include "TestApplication.h"
 #include "WebEngineBackend.h"
 
 #include <QApplication>
@@ -71,10 +73,12 @@ private:
     QWidget m_widget;
 };
 
-// One of the program's own forms, for the dialog-box test.
-class TForm : public QMainWindow
+// One of the program's own forms (as the confirmation dialog is one).
+class OwnForm : public TForm
 {
     Q_OBJECT
+protected:
+    void loadLayout() override {}
 };
 
 QString runScript(QWebEnginePage *page, const QString &script)
@@ -130,8 +134,7 @@ private slots:
 void TestEmbeddedWB::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QGuiApplication::setApplicationDisplayName(kTitle);
-    recordFloatingPointEnvironment();
+    QCOMPARE(Application->Title(), kTitle);
 }
 
 void TestEmbeddedWB::cleanup()
@@ -279,6 +282,15 @@ void TestEmbeddedWB::watchOnlyWhenTheMainWindowExists()
         host->Loaded();
         QVERIFY(host->captionWatchInstalled());
     }
+    {
+        // The real engine asks for the window that holds it while it is set up.
+        QMainWindow window;
+        auto *host = new TEmbeddedWB(&window);
+        window.setCentralWidget(host);
+        host->Loaded();
+        QVERIFY(host->captionWatchInstalled());
+        QVERIFY(!window.isVisible());
+    }
 }
 
 void TestEmbeddedWB::dialogBoxTest_data()
@@ -312,7 +324,7 @@ void TestEmbeddedWB::dialogBoxTest()
     else if (kind == "QDialog")
         window = std::make_unique<QDialog>();
     else if (kind == "TForm")
-        window = std::make_unique<TForm>();
+        window = std::make_unique<OwnForm>();
     else if (kind == "QMainWindow")
         window = std::make_unique<QMainWindow>();
     else if (kind == "QWidget")
@@ -322,6 +334,7 @@ void TestEmbeddedWB::dialogBoxTest()
 
 void TestEmbeddedWB::captionReplacement()
 {
+    const QIcon programIcon = QApplication::windowIcon();
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::red);
     QApplication::setWindowIcon(QIcon(pixmap));
@@ -370,7 +383,7 @@ void TestEmbeddedWB::captionReplacement()
     giveBack(&plain);
 
     // The program's own form (the confirmation dialog is one) is left alone.
-    TForm form;
+    OwnForm form;
     form.setWindowTitle(QStringLiteral("Microsoft Internet Explorer"));
     takeActivation(&form);
     QTest::qWait(100);
@@ -385,7 +398,7 @@ void TestEmbeddedWB::captionReplacement()
     QTest::qWait(100);
     QCOMPARE(other.windowTitle(), QStringLiteral("Microsoft Internet Explorer"));
     giveBack(&other);
-    QApplication::setWindowIcon(QIcon());
+    QApplication::setWindowIcon(programIcon);
 }
 
 void TestEmbeddedWB::floatingPointEnvironment()
@@ -568,5 +581,5 @@ void TestEmbeddedWB::permissionsAreDenied()
     QCOMPARE(asked.first().at(1).value<QWebEnginePage::Feature>(), QWebEnginePage::Notifications);
 }
 
-QTEST_MAIN(TestEmbeddedWB)
+DAIXI_GUI_TEST_MAIN(TestEmbeddedWB)
 #include "tst_webview_host.moc"
