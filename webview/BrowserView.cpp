@@ -3,6 +3,7 @@
 #include "EngineDialogs.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAuthenticator>
 #include <QContextMenuEvent>
 #include <QEventLoop>
@@ -89,10 +90,47 @@ QString crashPageHtml(const QUrl &url, QWebEnginePage::RenderProcessTerminationS
         .arg(reason, QString::number(exitCode), target.toHtmlEscaped());
 }
 
+// The standard context menu's entries in the program's language.
+void nameStandardActions(QWebEnginePage *page)
+{
+    const std::pair<QWebEnginePage::WebAction, const char16_t *> names[] = {
+        {QWebEnginePage::Back, u"后退(&B)"},
+        {QWebEnginePage::Forward, u"前进(&O)"},
+        {QWebEnginePage::Reload, u"刷新(&R)"},
+        {QWebEnginePage::Stop, u"停止(&S)"},
+        {QWebEnginePage::Cut, u"剪切(&T)"},
+        {QWebEnginePage::Copy, u"复制(&C)"},
+        {QWebEnginePage::Paste, u"粘贴(&P)"},
+        {QWebEnginePage::PasteAndMatchStyle, u"粘贴为纯文本"},
+        {QWebEnginePage::Undo, u"撤销(&U)"},
+        {QWebEnginePage::Redo, u"重做"},
+        {QWebEnginePage::SelectAll, u"全选(&A)"},
+        {QWebEnginePage::Unselect, u"取消选择"},
+        {QWebEnginePage::SavePage, u"网页另存为(&A)..."},
+        {QWebEnginePage::ViewSource, u"查看源文件(&V)"},
+        {QWebEnginePage::OpenLinkInNewWindow, u"在新窗口中打开链接(&W)"},
+        {QWebEnginePage::OpenLinkInThisWindow, u"打开链接(&O)"},
+        {QWebEnginePage::CopyLinkToClipboard, u"复制链接地址(&L)"},
+        {QWebEnginePage::DownloadLinkToDisk, u"链接另存为(&K)..."},
+        {QWebEnginePage::CopyImageToClipboard, u"复制图片(&Y)"},
+        {QWebEnginePage::CopyImageUrlToClipboard, u"复制图片地址"},
+        {QWebEnginePage::DownloadImageToDisk, u"图片另存为(&S)..."},
+        {QWebEnginePage::CopyMediaUrlToClipboard, u"复制媒体地址"},
+        {QWebEnginePage::DownloadMediaToDisk, u"媒体另存为..."},
+        {QWebEnginePage::ToggleMediaPlayPause, u"播放/暂停"},
+        {QWebEnginePage::ToggleMediaMute, u"静音"},
+        {QWebEnginePage::ToggleMediaControls, u"显示控件"},
+        {QWebEnginePage::ToggleMediaLoop, u"循环播放"},
+    };
+    for (const auto &[action, name] : names)
+        page->action(action)->setText(QString::fromUtf16(name));
+}
+
 } // namespace
 
 WebPage::WebPage(QWebEngineProfile *profile, QObject *parent) : QWebEnginePage(profile, parent)
 {
+    nameStandardActions(this);
     // Certificate errors are refused; permission requests are denied.
     connect(this, &QWebEnginePage::certificateError, this,
             [](const QWebEngineCertificateError &error) {
