@@ -132,5 +132,7 @@ wait_painted() { # page path
   wait_until "the first paint of ${1:-$START_PATH}" 30 beacons event=paint page="${1:-$START_PATH}"
 }
 
+file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
 # Prints 1 when the command's number is at least N.
 at_least() { local n=$1; shift; [ "$("$@")" -ge "$n" ] && echo 1; }
