@@ -46,6 +46,8 @@ log, method, path = sys.argv[1:4]
 host = sys.argv[4] if len(sys.argv) > 4 else None
 n = 0
 for line in open(log, encoding="utf-8"):
+    if not line.endswith("\n"):
+        break  # still being written
     e = json.loads(line)
     if e["method"] == method and e["path"] == path and (host is None or e["host"] == host):
         n += 1
@@ -60,6 +62,8 @@ import json, sys
 log, want = sys.argv[1], dict(a.split("=", 1) for a in sys.argv[2:])
 n = 0
 for line in open(log, encoding="utf-8"):
+    if not line.endswith("\n"):
+        break  # still being written
     e = json.loads(line)
     if e["path"] == "/clothing/beacon" and all(e["query"].get(k) == v for k, v in want.items()):
         n += 1
@@ -74,6 +78,8 @@ import json, sys
 log, key, want = sys.argv[1], sys.argv[2], dict(a.split("=", 1) for a in sys.argv[3:])
 value = ""
 for line in open(log, encoding="utf-8"):
+    if not line.endswith("\n"):
+        break  # still being written
     e = json.loads(line)
     if e["path"] == "/clothing/beacon" and all(e["query"].get(k) == v for k, v in want.items()):
         value = e["query"].get(key, "")
