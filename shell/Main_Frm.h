@@ -7,6 +7,9 @@
 namespace Ui {
 class TForm_Main;
 }
+class TEmbeddedWB;
+class TStatusBar;
+class TTimer;
 
 // The main window: hosts the sales web application and asks before it
 // lets the program end.
@@ -17,6 +20,12 @@ public:
     TForm_Main();
     ~TForm_Main() override;
 
+    // Components, in layout order.
+    TStatusBar *StatusBar_Main = nullptr;
+    TTimer *Timer_Main = nullptr;
+    TEmbeddedWB *WebBrowser = nullptr;
+
+    void Timer_MainTimer(QObject *sender);
     void FormCreate(QObject *sender);
     void FormCloseQuery(QObject *sender, bool &canClose);
 
