@@ -353,6 +353,10 @@ bool BrowserView::eventFilter(QObject *watched, QEvent *event)
 
 bool BrowserView::routeKeyPress(QKeyEvent *event)
 {
+    // A view behind a modal window (disabled with its window) runs no
+    // shortcuts: the key is on its way to the modal window.
+    if (!isEnabled())
+        return false;
     if (routeKey(event->key(), event->modifiers()) == KeyRoute::PageInput)
         return false;
     if (!execute(shortcutCommand(event->key(), event->modifiers())))
