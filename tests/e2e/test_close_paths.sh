@@ -11,7 +11,11 @@ ask_and_cancel() { # description
   wait_for "the question after $1" question_window
   sleep 0.3
   [ "$(question_count)" = 1 ] || fail "$1: $(question_count) questions"
-  xdotool key --window "$(question_window)" Escape 2>/dev/null || xdotool key Escape
+  # Keys go where the window system's focus is: wait until the question has it
+  # (the program may still be busy painting the page behind it), then press.
+  local q; q=$(question_window)
+  for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$q" ] && break; sleep 0.1; done
+  xdotool key Escape
   for _ in $(seq 30); do [ "$(question_count)" = 0 ] && break; sleep 0.1; done
   [ "$(question_count)" = 0 ] || fail "$1: question still open after Escape"
   app_running || fail "$1: program ended on Cancel"
