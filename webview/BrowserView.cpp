@@ -41,10 +41,16 @@ QStringList fileFilters(const QStringList &acceptedMimeTypes)
     QStringList patterns;
     const QMimeDatabase mimes;
     for (const QString &accepted : acceptedMimeTypes) {
-        if (accepted.startsWith(u'.'))
+        if (accepted.startsWith(u'.')) {
             patterns << u'*' + accepted;
-        else if (const QMimeType type = mimes.mimeTypeForName(accepted); type.isValid())
+        } else if (accepted.endsWith(QLatin1String("/*"))) { // a whole family: image/*
+            const QString family = accepted.chopped(1);
+            for (const QMimeType &type : mimes.allMimeTypes())
+                if (type.name().startsWith(family))
+                    patterns << type.globPatterns();
+        } else if (const QMimeType type = mimes.mimeTypeForName(accepted); type.isValid()) {
             patterns << type.globPatterns();
+        }
     }
     QStringList filters;
     patterns.removeDuplicates();
