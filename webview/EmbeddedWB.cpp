@@ -68,8 +68,10 @@ void TEmbeddedWB::Navigate2(const QString &url)
 void TEmbeddedWB::Loaded()
 {
     recomputeAndApply();
+    // The watch is an event filter on the window that holds the host; it
+    // needs no native window, so it is in place from here on.
     QWidget *mainWindow = window();
-    if (!m_watchedWindow && mainWindow != this && mainWindow->testAttribute(Qt::WA_WState_Created)) {
+    if (!m_watchedWindow && mainWindow != this) {
         m_watchedWindow = mainWindow;
         mainWindow->installEventFilter(this);
     }

@@ -49,9 +49,9 @@ public:
     void Navigate2(const QString &url);
 
     // End of loading: recomputes the option values and tells the engine,
-    // sets up the main-window watch if the main window's native window
-    // exists by now, installs the keyboard routing and appends the
-    // user-agent token.
+    // sets up the watch on the window that holds the host (for dialog
+    // captions), installs the keyboard routing and appends the user-agent
+    // token.
     void Loaded() override;
 
     // The browser's shortcuts (what the keyboard routing runs).

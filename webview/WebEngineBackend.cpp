@@ -37,10 +37,6 @@ WebEngineBackend::WebEngineBackend(QWidget *host)
 {
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
     m_profile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
-    // The browser asks its container for its window while it is set up: the
-    // window that holds the host gets its native window now (still hidden).
-    if (host->parentWidget())
-        host->window()->winId();
 }
 
 WebEngineBackend::~WebEngineBackend()

@@ -116,7 +116,7 @@ private slots:
     void failureIsRaised();
     void freshHostAndLayoutSettings();
     void loadedFinishesTheSetUp();
-    void watchOnlyWhenTheMainWindowExists();
+    void watchSetUpAtTheEndOfLoading();
     void dialogBoxTest_data();
     void dialogBoxTest();
     void captionReplacement();
@@ -265,31 +265,33 @@ void TestEmbeddedWB::loadedFinishesTheSetUp()
     QCOMPARE(fake->commands, QList<BrowserCommand>{BrowserCommand::Reload});
 }
 
-void TestEmbeddedWB::watchOnlyWhenTheMainWindowExists()
+void TestEmbeddedWB::watchSetUpAtTheEndOfLoading()
 {
     {
-        QMainWindow window;
-        auto *host = new TEmbeddedWB(std::make_unique<FakeEngine>(), &window);
-        window.setCentralWidget(host);
-        host->Loaded();
-        QVERIFY(!host->captionWatchInstalled());
+        // A host on its own has no window to watch.
+        TEmbeddedWB host(std::make_unique<FakeEngine>(), nullptr);
+        host.Loaded();
+        QVERIFY(!host.captionWatchInstalled());
     }
     {
+        // In a window, hidden and without a native window yet.
         QMainWindow window;
-        window.winId(); // the native window exists, still hidden
         auto *host = new TEmbeddedWB(std::make_unique<FakeEngine>(), &window);
         window.setCentralWidget(host);
+        QVERIFY(!host->captionWatchInstalled());
         host->Loaded();
         QVERIFY(host->captionWatchInstalled());
+        QVERIFY(!window.testAttribute(Qt::WA_WState_Created));
     }
     {
-        // The real engine asks for the window that holds it while it is set up.
+        // The real engine does not create the window's native window either
+        // (creating it early would only recreate it for the page's surface).
         QMainWindow window;
         auto *host = new TEmbeddedWB(&window);
         window.setCentralWidget(host);
         host->Loaded();
         QVERIFY(host->captionWatchInstalled());
-        QVERIFY(!window.isVisible());
+        QVERIFY(!window.testAttribute(Qt::WA_WState_Created));
     }
 }
 
@@ -341,7 +343,6 @@ void TestEmbeddedWB::captionReplacement()
 
     QMainWindow window;
     window.setWindowTitle(kTitle);
-    window.winId();
     auto *host = new TEmbeddedWB(std::make_unique<FakeEngine>(), &window);
     host->setReplaceCaption(true);
     window.setCentralWidget(host);
