@@ -63,12 +63,15 @@ void WebEngineBackend::applyOptions(DownloadOptions download, UserInterfaceOptio
     m_download = download;
     m_userInterface = userInterface;
     m_contextMenu = contextMenu;
-    applyTo(m_view->page()->settings(), download, userInterface);
-    m_view->setContextMenuEnabled(contextMenu);
-    for (PopupWindow *popup : popups()) {
-        applyTo(popup->view()->page()->settings(), download, userInterface);
-        popup->view()->setContextMenuEnabled(contextMenu);
-    }
+    configure(m_view);
+    for (PopupWindow *popup : popups())
+        configure(popup->view());
+}
+
+void WebEngineBackend::configure(BrowserView *view) const
+{
+    applyTo(view->page()->settings(), m_download, m_userInterface);
+    view->setContextMenuEnabled(m_contextMenu);
 }
 
 void WebEngineBackend::appendUserAgentToken(const QString &token)
@@ -87,8 +90,7 @@ bool WebEngineBackend::printTo(QPrinter *printer) { return m_view->printTo(print
 BrowserView *WebEngineBackend::openPopup(QWebEnginePage::WebWindowType)
 {
     auto *popup = new PopupWindow(m_profile, this);
-    applyTo(popup->view()->page()->settings(), m_download, m_userInterface);
-    popup->view()->setContextMenuEnabled(m_contextMenu);
+    configure(popup->view());
     m_popups.removeAll(nullptr);
     m_popups.append(popup);
     popup->show();

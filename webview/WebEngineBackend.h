@@ -43,6 +43,9 @@ public:
     QList<PopupWindow *> popups() const;
 
 private:
+    // The option sets and the context menu, given to one view.
+    void configure(BrowserView *view) const;
+
     QWebEngineProfile *m_profile;
     DownloadManager *m_downloads;
     BrowserView *m_view;

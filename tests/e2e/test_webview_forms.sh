@@ -24,14 +24,7 @@ sleep 0.8
 xdotool key Tab Return
 wait_until "the upload" 10 at_least 1 requests POST /clothing/upload
 wait_until "the upload's result page" 10 at_least 1 beacons event=paint page=/clothing/upload
-received=$(python3 - "$SERVER_LOG" <<'PY'
-import json, sys
-for line in open(sys.argv[1], encoding="utf-8"):
-    e = json.loads(line)
-    if e["method"] == "FILE":
-        print(e["query"]["name"], e["query"]["sha256"])
-PY
-)
+received=$(uploaded_files)
 [ "$received" = "$(basename "$upload") $(sha256sum "$upload" | cut -d' ' -f1)" ] || fail "the server received: $received"
 pass "the upload chooser sends the chosen file"
 

@@ -38,54 +38,15 @@ free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",
 stop_webview_test() { stop_server; stop_all; }
 trap stop_webview_test EXIT
 
+SERVER_LOG_TOOL="$(dirname "${BASH_SOURCE[0]}")/serverlog.py"
 # How many requests reached the server: method and path, optional host.
-requests() { # method path [host]
-  python3 - "$SERVER_LOG" "$@" <<'PY'
-import json, sys
-log, method, path = sys.argv[1:4]
-host = sys.argv[4] if len(sys.argv) > 4 else None
-n = 0
-for line in open(log, encoding="utf-8"):
-    if not line.endswith("\n"):
-        break  # still being written
-    e = json.loads(line)
-    if e["method"] == method and e["path"] == path and (host is None or e["host"] == host):
-        n += 1
-print(n)
-PY
-}
-
+requests() { python3 "$SERVER_LOG_TOOL" "$SERVER_LOG" requests "$@"; }
 # How many beacons the pages sent with all the given key=value pairs.
-beacons() { # key=value ...
-  python3 - "$SERVER_LOG" "$@" <<'PY'
-import json, sys
-log, want = sys.argv[1], dict(a.split("=", 1) for a in sys.argv[2:])
-n = 0
-for line in open(log, encoding="utf-8"):
-    if not line.endswith("\n"):
-        break  # still being written
-    e = json.loads(line)
-    if e["path"] == "/clothing/beacon" and all(e["query"].get(k) == v for k, v in want.items()):
-        n += 1
-print(n)
-PY
-}
-
+beacons() { python3 "$SERVER_LOG_TOOL" "$SERVER_LOG" beacons "$@"; }
 # The value of the last beacon with the given pairs for another key.
-last_beacon_value() { # key key=value ...
-  python3 - "$SERVER_LOG" "$@" <<'PY'
-import json, sys
-log, key, want = sys.argv[1], sys.argv[2], dict(a.split("=", 1) for a in sys.argv[3:])
-value = ""
-for line in open(log, encoding="utf-8"):
-    if not line.endswith("\n"):
-        break  # still being written
-    e = json.loads(line)
-    if e["path"] == "/clothing/beacon" and all(e["query"].get(k) == v for k, v in want.items()):
-        value = e["query"].get(key, "")
-print(value)
-PY
-}
+last_beacon_value() { python3 "$SERVER_LOG_TOOL" "$SERVER_LOG" last "$@"; }
+# "name sha256" of each file uploaded to the server.
+uploaded_files() { python3 "$SERVER_LOG_TOOL" "$SERVER_LOG" files; }
 
 # Waits until a command prints something other than empty or 0.
 wait_until() { # description, seconds, command...
