@@ -3,7 +3,10 @@
 #include "SkinMetrics.h"
 #include "SkinTitleBar.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
@@ -61,20 +64,24 @@ QSize grown(const QSize &size, const QSize &by)
 
 } // namespace
 
+// The frame is changed on the live native window, so the window keeps its
+// state, its place in the stacking order and, for a dialog, its modal loop.
 // A sizeable window keeps its outer bounds and outer minimum size: the old
 // frame's extents now belong to the window. A fixed-size window keeps its
-// client area and grows by our frame. A window that was centred on the
-// desktop is centred again at its new size.
+// client area and grows by our frame; if it was centred on the desktop it
+// is centred again at its new size.
 void SkinFrame::attach()
 {
     QWidget *w = m_window;
-    const Qt::WindowStates states = w->windowState();
-    const bool fixedSize = w->minimumSize() == w->maximumSize();
     const QRect outer = w->frameGeometry();
     const QRect client = w->geometry();
     const QSize wmFrame = outer.size() - client.size();
-    QRect normal = w->normalGeometry().isValid() ? w->normalGeometry() : client;
+    const QPoint wmOffset = client.topLeft() - outer.topLeft();
+    const QRect normal = w->normalGeometry().isValid() ? w->normalGeometry() : client;
     const bool wasCentred = outer.topLeft() == centredOnDesktop(outer.size());
+    const bool fixedSize = w->minimumSize() == w->maximumSize() ||
+                           (w->layout() && w->layout()->totalMinimumSize() ==
+                                               w->layout()->totalMaximumSize());
 
     m_inMainWindow = qobject_cast<QMainWindow *>(w) != nullptr;
     m_titleBar = new SkinTitleBar(w, m_theme, m_abilities);
@@ -97,34 +104,30 @@ void SkinFrame::attach()
         });
     }
 
-    // Turning the window frameless hides it and recreates its native window.
-    w->setWindowFlags(m_flags | Qt::FramelessWindowHint);
     if (auto *mainWindow = qobject_cast<QMainWindow *>(w))
         mainWindow->setMenuWidget(m_titleBar);
     w->installEventFilter(this);
     w->setMouseTracking(true);
     updateMargins();
+    m_titleBar->show();
+    if (QWindow *handle = w->windowHandle())
+        handle->setFlags(m_flags | Qt::FramelessWindowHint);
 
-    const QSize ours(2 * Metrics.borderWidth, Metrics.titleHeight + Metrics.borderWidth);
+    const QSize ours(2 * Metrics.borderWidth, Metrics.titleHeight + 2 * Metrics.borderWidth);
     if (fixedSize) {
         const QSize size = grown(client.size(), ours);
-        w->setFixedSize(size);
-        normal = QRect(wasCentred ? centredOnDesktop(size) : outer.topLeft(), size);
-    } else {
-        w->setMinimumSize(grown(w->minimumSize(), wmFrame));
-        w->setMaximumSize(grown(w->maximumSize(), wmFrame));
-        normal = QRect(normal.topLeft() - (client.topLeft() - outer.topLeft()),
-                       grown(normal.size(), wmFrame));
+        if (w->minimumSize() == w->maximumSize())
+            w->setFixedSize(size);
+        w->setGeometry(QRect(wasCentred ? centredOnDesktop(size) : outer.topLeft(), size));
+        return;
     }
-    // Qt remembers the normal bounds when the state turns maximised, so set
-    // them while the window is in its normal state.
-    w->setWindowState(Qt::WindowNoState);
-    w->setGeometry(normal);
-    w->setWindowState(states);
-    w->show();
-    placeTitleBar();
-    m_titleBar->show();
-    w->activateWindow();
+    w->setMinimumSize(grown(w->minimumSize(), wmFrame));
+    w->setMaximumSize(grown(w->maximumSize(), wmFrame));
+    const QRect normalOuter(normal.topLeft() - wmOffset, grown(normal.size(), wmFrame));
+    if (w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        m_pendingNormal = normalOuter; // taken when the window is restored
+    else
+        w->setGeometry(normalOuter);
 }
 
 void SkinFrame::updateMargins()
@@ -211,6 +214,12 @@ bool SkinFrame::eventFilter(QObject *watched, QEvent *event)
         placeTitleBar();
         break;
     case QEvent::WindowStateChange:
+        if (m_pendingNormal.isValid() && !(m_window->windowState() & (Qt::WindowMaximized |
+                                                                      Qt::WindowMinimized |
+                                                                      Qt::WindowFullScreen))) {
+            m_window->setGeometry(m_pendingNormal);
+            m_pendingNormal = QRect();
+        }
         updateMargins();
         m_titleBar->update();
         break;

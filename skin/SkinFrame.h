@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 class QMenu;
 class QWidget;
@@ -47,4 +48,5 @@ private:
     SkinTitleBar *m_titleBar = nullptr;
     bool m_inMainWindow = false;
     QPointer<QMenu> m_windowMenu;
+    QRect m_pendingNormal; // outer bounds to take when first restored
 };
