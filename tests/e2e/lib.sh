@@ -1,0 +1,110 @@
+# Shared by the end-to-end tests: a private X server with openbox, the
+# program started from the installed tree, and what a person would check.
+set -euo pipefail
+
+BINARY=${1:?usage: test_x.sh <installed daixi-shell>}
+[ -x "$BINARY" ] || { echo "no installed program at $BINARY (scripts/build installs it)"; exit 1; }
+TITLE='岱汐服装销售管理系统'
+[ "$(id -u)" -eq 0 ] && export QTWEBENGINE_DISABLE_SANDBOX=1
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+SHOTS=${DAIXI_E2E_SHOTS:-$(mktemp -d)}
+mkdir -p "$SHOTS"
+APP_PID=
+APP_LOG=$(mktemp)
+
+fail() { echo "FAIL: $*"; [ -s "$APP_LOG" ] && sed 's/^/  app: /' "$APP_LOG"; exit 1; }
+pass() { echo "ok: $*"; }
+
+start_x() {
+  for n in $(seq 20 60); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    DISPLAY_NUM=$n; break
+  done
+  Xvfb ":$DISPLAY_NUM" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$DISPLAY_NUM"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  openbox >/dev/null 2>&1 &
+  OPENBOX_PID=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+}
+
+stop_all() {
+  [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap stop_all EXIT
+
+# Starts the program; returns once its main window is mapped.
+start_app() {
+  : >"$APP_LOG"
+  "$BINARY" >"$APP_LOG" 2>&1 &
+  APP_PID=$!
+  wait_for "main window" main_window
+  sleep 0.3
+}
+
+main_window() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1; }
+windows_named() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | wc -l; }
+# The question: the program's second visible window with the title.
+question_window() {
+  local main; main=$(main_window)
+  for w in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && { echo "$w"; return; }
+  done
+}
+
+wait_for() { # description, command printing non-empty when done
+  local what=$1; shift
+  for _ in $(seq 100); do [ -n "$("$@")" ] && return 0; sleep 0.1; done
+  fail "timed out waiting for $what"
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null && ! grep -q zombie <(ps -o stat= -p "$APP_PID" | sed 's/Z/zombie/'); }
+
+# Waits for the program to end; sets APP_RC to its exit code.
+wait_app_exit() {
+  APP_RC=timeout
+  for _ in $(seq 100); do
+    if ! app_running; then
+      APP_RC=0
+      wait "$APP_PID" || APP_RC=$?
+      APP_PID=
+      return
+    fi
+    sleep 0.1
+  done
+}
+
+open_question() {
+  wmctrl -c "$TITLE"
+  wait_for "the question" question_window
+  sleep 0.3
+}
+
+question_count() {
+  local n=0
+  for w in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && n=$((n + 1))
+  done
+  echo $n
+}
+
+# Outer (frame) geometry of a client window: x y width height.
+frame_geometry() {
+  local w=$1 x y width height ext
+  eval "$(xwininfo -id "$w" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Width:/{print "width="$2} /Height:/{print "height="$2}')"
+  ext=$(xprop -id "$w" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+  [ -n "$ext" ] || ext="0 0 0 0"
+  read -r l r t b <<<"$ext"
+  echo "$((x - l)) $((y - t)) $((width + l + r)) $((height + t + b))"
+}
+
+# Screen position of a window's client area: sets X and Y.
+client_origin() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "X="$4} /Absolute upper-left Y/{print "Y="$4}')"
+}
+
+shot() { import -window root "$SHOTS/$1.png"; echo "screenshot: $SHOTS/$1.png"; }

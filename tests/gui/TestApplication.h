@@ -1,0 +1,22 @@
+#pragma once
+
+#include "TApplication.h"
+
+#include <QTest>
+#include <QTimer>
+
+// Qt Test main with the program's own application object.
+#define DAIXI_GUI_TEST_MAIN(TestObject)                                                            \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        TApplication app(argc, argv);                                                              \
+        app.setTitle(QStringLiteral("岱汐服装销售管理系统"));                                      \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// Runs `step` once the event loop is next idle, e.g. while a modal form waits.
+template <class Step> void whenIdle(Step step, int delayMs = 0)
+{
+    QTimer::singleShot(delayMs, step);
+}
