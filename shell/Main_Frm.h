@@ -7,6 +7,7 @@
 namespace Ui {
 class TForm_Main;
 }
+class TSkinData;
 
 // The main window: hosts the sales web application and asks before it
 // lets the program end.
@@ -16,6 +17,8 @@ class TForm_Main : public TForm
 public:
     TForm_Main();
     ~TForm_Main() override;
+
+    TSkinData *SkinData_Main = nullptr;
 
     void FormCreate(QObject *sender);
     void FormCloseQuery(QObject *sender, bool &canClose);

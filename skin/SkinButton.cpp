@@ -2,9 +2,9 @@
 
 #include "SkinMetrics.h"
 #include "SkinStyle.h"
+#include "TRzBitBtn.h"
 
 #include <QAbstractButton>
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +34,7 @@ FaceState SkinButton::state() const
     if (m_hot || m_button->hasFocus())
         return FaceState::Hot;
     const auto *push = qobject_cast<const QPushButton *>(m_button);
-    if (push && push->isDefault())
+    if ((push && push->isDefault()) || m_button->property("Default").toBool())
         return FaceState::Default;
     return FaceState::Normal;
 }
@@ -50,36 +50,14 @@ void SkinButton::setPressedAndHot(bool pressed, bool hot)
 
 namespace {
 
-// The button's first glyph image with the colour of the glyph bitmap's
-// bottom-left pixel made transparent; the button's icon when it has none.
-QPixmap firstGlyph(const QAbstractButton *button)
+// Where the glyph and caption go: a bitmap button's own layout, else the
+// caption alone in the content area.
+BitBtnLayout layoutOf(const QAbstractButton *button, const QRect &face)
 {
-    const QVariant glyph = button->property("Glyph");
-    QImage image = glyph.canConvert<QImage>() ? glyph.value<QImage>() : QImage();
-    if (image.isNull() && glyph.canConvert<QPixmap>())
-        image = glyph.value<QPixmap>().toImage();
-    if (image.isNull()) {
-        const QIcon icon = button->icon();
-        return icon.isNull() ? QPixmap() : icon.pixmap(button->iconSize());
-    }
-    const int count = qMax(1, button->property("NumGlyphs").toInt());
-    const QRgb key = image.pixel(0, image.height() - 1);
-    image = image.copy(0, 0, image.width() / count, image.height())
-                .convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] | 0xff000000u) == (key | 0xff000000u))
-                line[x] = 0;
-        }
-    }
-    return QPixmap::fromImage(image);
-}
-
-int intProperty(const QObject *object, const char *name, int fallback)
-{
-    const QVariant value = object->property(name);
-    return value.isValid() ? value.toInt() : fallback;
+    if (const auto *bitBtn = qobject_cast<const TRzBitBtn *>(button))
+        return bitBtn->layoutIn(face);
+    const int inset = Metrics.buttonContentInset;
+    return {QRect(), face.adjusted(inset, inset, -inset, -inset)};
 }
 
 } // namespace
@@ -90,22 +68,14 @@ void SkinButton::paint()
     const FaceState face = state();
     const QRect r = m_button->rect();
     m_style.drawFace(&p, r, face);
-
-    // Glyph left, `Margin` from the content's left edge; the caption centred
-    // in what lies `Spacing` beyond the glyph.
-    const QRect content = r.adjusted(Metrics.buttonContentInset, Metrics.buttonContentInset,
-                                     -Metrics.buttonContentInset, -Metrics.buttonContentInset);
-    const QPixmap glyph = firstGlyph(m_button);
-    QRect textRect = content;
-    if (!glyph.isNull()) {
-        const QSize size = glyph.deviceIndependentSize().toSize();
-        const int x = content.left() + intProperty(m_button, "Margin", 2);
-        p.drawPixmap(QRect(QPoint(x, r.top() + (r.height() - size.height()) / 2), size), glyph);
-        textRect.setLeft(x + size.width() + intProperty(m_button, "Spacing", 4));
-    }
+    // Always the first glyph image, transparent where the bitmap's
+    // bottom-left colour is, placed by the button's own layout settings.
+    const BitBtnLayout layout = layoutOf(m_button, r);
+    if (const auto *bitBtn = qobject_cast<const TRzBitBtn *>(m_button); bitBtn && !layout.glyph.isNull())
+        p.drawPixmap(layout.glyph.topLeft(), bitBtn->glyphImage(0));
     p.setFont(m_button->font());
     p.setPen(m_style.faceText(face));
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, displayText(m_button->text()));
+    p.drawText(layout.caption, Qt::AlignCenter | Qt::TextShowMnemonic, displayText(m_button->text()));
 }
 
 bool SkinButton::eventFilter(QObject *watched, QEvent *event)

@@ -3,6 +3,7 @@
 #include "SkinEngine.h"
 #include "SkinErrors.h"
 #include "SkinPackage.h"
+#include "TApplication.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -187,7 +188,7 @@ namespace {
 // The application title, as the caption of the skin's message boxes.
 QString skinCaption()
 {
-    return QGuiApplication::applicationDisplayName();
+    return Application ? Application->Title() : QString();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "SkinMetrics.h"
 #include "SkinTitleBar.h"
+#include "TForm.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -121,9 +122,15 @@ void SkinFrame::attach()
         w->setGeometry(QRect(wasCentred ? centredOnDesktop(size) : outer.topLeft(), size));
         return;
     }
-    w->setMinimumSize(grown(w->minimumSize(), wmFrame));
+    // A form of the program states its outer bounds itself.
+    const auto *form = qobject_cast<TForm *>(w);
+    w->setMinimumSize(form && form->outerMinimumSize().isValid()
+                          ? form->outerMinimumSize()
+                          : grown(w->minimumSize(), wmFrame));
     w->setMaximumSize(grown(w->maximumSize(), wmFrame));
-    const QRect normalOuter(normal.topLeft() - wmOffset, grown(normal.size(), wmFrame));
+    const QRect normalOuter = form && form->outerBounds().isValid()
+                                  ? form->outerBounds()
+                                  : QRect(normal.topLeft() - wmOffset, grown(normal.size(), wmFrame));
     if (w->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         m_pendingNormal = normalOuter; // taken when the window is restored
     else
@@ -189,14 +196,14 @@ void SkinFrame::showWindowMenu(const QPoint &globalPos)
     QMenu &menu = *m_windowMenu;
     menu.clear();
     const bool maximized = m_window->isMaximized();
-    menu.addAction(tr("&Restore"), this, &SkinFrame::toggleMaximized)
+    menu.addAction(QStringLiteral("还原(&R)"), this, &SkinFrame::toggleMaximized)
         ->setEnabled(maximized && m_abilities.maximizeBox);
-    menu.addAction(tr("Mi&nimize"), m_window, &QWidget::showMinimized)
+    menu.addAction(QStringLiteral("最小化(&N)"), m_window, &QWidget::showMinimized)
         ->setEnabled(m_abilities.minimizeBox);
-    menu.addAction(tr("Ma&ximize"), this, &SkinFrame::toggleMaximized)
+    menu.addAction(QStringLiteral("最大化(&X)"), this, &SkinFrame::toggleMaximized)
         ->setEnabled(!maximized && m_abilities.maximizeBox);
     menu.addSeparator();
-    QAction *close = menu.addAction(tr("&Close"), m_window, &QWidget::close);
+    QAction *close = menu.addAction(QStringLiteral("关闭(&C)"), m_window, &QWidget::close);
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     menu.setDefaultAction(close);
     menu.popup(globalPos);
