@@ -15,6 +15,10 @@ SkinButton::SkinButton(QAbstractButton *button, const SkinStyle &style)
 {
     button->installEventFilter(this);
     button->setAttribute(Qt::WA_Hover);
+    // The skin gives the focus on a left press itself; other buttons of the
+    // mouse give nothing.
+    m_clickFocus = button->focusPolicy() & Qt::ClickFocus;
+    button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() & ~Qt::ClickFocus));
     m_hot = button->underMouse();
     button->update();
 }
@@ -90,7 +94,7 @@ bool SkinButton::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
-        if (m_button->focusPolicy() & Qt::ClickFocus)
+        if (m_clickFocus)
             m_button->setFocus(Qt::MouseFocusReason);
         setPressedAndHot(true, true);
         return true;

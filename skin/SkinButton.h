@@ -36,4 +36,5 @@ private:
     const SkinStyle &m_style;
     bool m_pressed = false;
     bool m_hot = false;
+    bool m_clickFocus = false;
 };

@@ -157,7 +157,7 @@ void TSkinData::setSkinStream(const QByteArray &block)
     m_stream = block;
     m_theme.reset();
     m_state = SkinState::None;
-    const SkinPackage::Result result = SkinPackage::read(block);
+    const SkinPackage::Result result = SkinPackage::read(block, m_allocate);
     QString problem = result.problem;
     switch (result.status) {
     case SkinPackage::Status::Empty:
@@ -170,7 +170,7 @@ void TSkinData::setSkinStream(const QByteArray &block)
         return;
     case SkinPackage::Status::Usable:
         if (auto theme = SkinTheme::fromEntries(result.entries, &problem)) {
-            m_theme = std::make_unique<SkinTheme>(std::move(*theme));
+            m_theme = std::make_shared<const SkinTheme>(std::move(*theme));
             m_state = SkinState::Usable;
             return;
         }

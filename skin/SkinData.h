@@ -71,6 +71,9 @@ public:
     // memory cannot be had.
     void setSkinStream(const QByteArray &block);
     const QByteArray &SkinStream() const { return m_stream; }
+    // Where the unpacking memory comes from; replaceable so that a test can
+    // refuse it.
+    void setUnpackAllocator(const SkinPackage::Allocator &allocate) { m_allocate = allocate; }
 
     // Layout loading is complete: start watching the thread's windows and
     // switch skinning on if it is wanted and possible.
@@ -78,6 +81,8 @@ public:
 
     SkinState skinState() const { return m_state; }
     const SkinTheme *theme() const { return m_theme.get(); }
+    // Shared with the windows it skins, which may outlive the component.
+    std::shared_ptr<const SkinTheme> sharedTheme() const { return m_theme; }
     // True while windows are being skinned.
     bool isSkinning() const;
     SkinEngine *engine() const { return m_engine; }
@@ -98,7 +103,8 @@ private:
     bool m_menuUpdate = false;
     bool m_menuMerge = false;
     QByteArray m_stream;
+    SkinPackage::Allocator m_allocate = SkinPackage::defaultAllocate;
     SkinState m_state = SkinState::None;
-    std::unique_ptr<SkinTheme> m_theme;
+    std::shared_ptr<const SkinTheme> m_theme;
     SkinEngine *m_engine = nullptr;
 };

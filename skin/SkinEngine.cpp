@@ -39,7 +39,7 @@ void SkinEngine::setSkinning(bool on)
     if (on && !m_style) {
         // Widgets keep a pointer to the style; it lives as long as the
         // application so that no window can outlive it.
-        m_style = new SkinStyle(*m_data->theme());
+        m_style = new SkinStyle(m_data->sharedTheme());
         m_style->setParent(qApp);
     }
     m_skinning = on;
@@ -114,7 +114,7 @@ void SkinEngine::skinWindow(QWidget *window)
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
-    auto *frame = new SkinFrame(window, *m_data->theme());
+    auto *frame = new SkinFrame(window, m_data->sharedTheme());
     frame->attach();
 
     QPointer<QWidget> guard(window);

@@ -16,8 +16,8 @@
 #include <QShortcut>
 #include <QWindow>
 
-SkinFrame::SkinFrame(QWidget *window, const SkinTheme &theme)
-    : QObject(window), m_window(window), m_theme(theme), m_flags(window->windowFlags()),
+SkinFrame::SkinFrame(QWidget *window, std::shared_ptr<const SkinTheme> theme)
+    : QObject(window), m_window(window), m_theme(std::move(theme)), m_flags(window->windowFlags()),
       m_abilities(abilitiesOf(m_flags))
 {
 }
@@ -162,7 +162,7 @@ void SkinFrame::paintBorders()
     if (b == 0)
         return;
     QPainter p(m_window);
-    const SlicedImage &frame = m_theme.image(m_window->isActiveWindow() ? SkinPart::FrameActive
+    const SlicedImage &frame = m_theme->image(m_window->isActiveWindow() ? SkinPart::FrameActive
                                                                         : SkinPart::FrameInactive);
     const QRect r = m_window->rect();
     // The frame image's edges give the left, right and bottom borders; the

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <memory>
 
 class QMenu;
 class QWidget;
@@ -17,7 +18,7 @@ class SkinFrame : public QObject
 {
     Q_OBJECT
 public:
-    SkinFrame(QWidget *window, const SkinTheme &theme);
+    SkinFrame(QWidget *window, std::shared_ptr<const SkinTheme> theme);
 
     // What the window's own flags allow in its title bar.
     static SkinRules::WindowAbilities abilitiesOf(Qt::WindowFlags flags);
@@ -42,7 +43,7 @@ private:
     void showWindowMenu(const QPoint &globalPos);
 
     QWidget *m_window;
-    const SkinTheme &m_theme;
+    std::shared_ptr<const SkinTheme> m_theme;
     Qt::WindowFlags m_flags; // as the window had them, before we made it frameless
     SkinRules::WindowAbilities m_abilities;
     SkinTitleBar *m_titleBar = nullptr;

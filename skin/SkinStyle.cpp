@@ -171,15 +171,15 @@ constexpr ControlEntry Controls[] = {
 
 } // namespace
 
-SkinStyle::SkinStyle(const SkinTheme &theme)
-    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_theme(theme)
+SkinStyle::SkinStyle(std::shared_ptr<const SkinTheme> theme)
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), m_theme(std::move(theme))
 {
     setObjectName(QStringLiteral("daixiSkinStyle"));
 }
 
 QPalette SkinStyle::skinPalette(const QPalette &base) const
 {
-    const SkinColors &c = m_theme.colors;
+    const SkinColors &c = m_theme->colors;
     QPalette palette = base;
     palette.setColor(QPalette::Window, c.buttonFace);
     palette.setColor(QPalette::Button, c.buttonFace);
@@ -214,12 +214,12 @@ void SkinStyle::drawFace(QPainter *painter, const QRect &rect, FaceState state) 
     static constexpr SkinPart Faces[] = {SkinPart::ButtonNormal, SkinPart::ButtonHot,
                                          SkinPart::ButtonPressed, SkinPart::ButtonDefault,
                                          SkinPart::ButtonDisabled};
-    m_theme.image(Faces[int(state)]).draw(*painter, rect);
+    m_theme->image(Faces[int(state)]).draw(*painter, rect);
 }
 
 QColor SkinStyle::faceText(FaceState state) const
 {
-    const SkinColors &c = m_theme.colors;
+    const SkinColors &c = m_theme->colors;
     const QColor colors[] = {c.buttonText, c.buttonTextHot, c.buttonTextPressed, c.buttonTextDefault,
                              c.buttonTextDisabled};
     return colors[int(state)];
@@ -259,7 +259,7 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     if (!enabled)
         drawFace(painter, option->rect, FaceState::Disabled);
     else
-        m_theme.image(hot ? SkinPart::ComboHot : SkinPart::ComboNormal).draw(*painter, option->rect);
+        m_theme->image(hot ? SkinPart::ComboHot : SkinPart::ComboNormal).draw(*painter, option->rect);
     if (combo->editable) {
         const QRect field = subControlRect(CC_ComboBox, option, SC_ComboBoxEditField, widget);
         painter->fillRect(field.adjusted(-1, -1, 1, 1), option->palette.brush(QPalette::Base));
@@ -267,7 +267,7 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
     const QRect arrow = subControlRect(CC_ComboBox, option, SC_ComboBoxArrow, widget);
     painter->fillRect(QRect(arrow.left(), arrow.top() + 4, 1, arrow.height() - 8),
                       QColor(0xc4, 0xd0, 0xdc));
-    drawImageCentred(painter, m_theme.image(SkinPart::ComboArrow).image, arrow, enabled);
+    drawImageCentred(painter, m_theme->image(SkinPart::ComboArrow).image, arrow, enabled);
 }
 
 QRect SkinStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,

@@ -3,6 +3,7 @@
 #include "SkinTheme.h"
 
 #include <QProxyStyle>
+#include <memory>
 
 // The skin's drawing of menus and standard controls. It is set on each
 // widget the skin takes over, never on the application, so everything else
@@ -12,9 +13,9 @@ class SkinStyle : public QProxyStyle
 {
     Q_OBJECT
 public:
-    explicit SkinStyle(const SkinTheme &theme);
+    explicit SkinStyle(std::shared_ptr<const SkinTheme> theme);
 
-    const SkinTheme &theme() const { return m_theme; }
+    const SkinTheme &theme() const { return *m_theme; }
     // The palette of a skinned control or menu.
     QPalette skinPalette(const QPalette &base) const;
     void drawFace(QPainter *painter, const QRect &rect, FaceState state) const;
@@ -39,5 +40,5 @@ public:
     using QProxyStyle::unpolish;
 
 private:
-    const SkinTheme &m_theme;
+    std::shared_ptr<const SkinTheme> m_theme;
 };

@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-SkinTitleBar::SkinTitleBar(QWidget *window, const SkinTheme &theme,
+SkinTitleBar::SkinTitleBar(QWidget *window, std::shared_ptr<const SkinTheme> theme,
                            const SkinRules::WindowAbilities &abilities)
-    : QWidget(window), m_window(window), m_theme(theme), m_abilities(abilities)
+    : QWidget(window), m_window(window), m_theme(std::move(theme)), m_abilities(abilities)
 {
     setObjectName(QStringLiteral("daixiSkinTitleBar"));
     setMouseTracking(true);
@@ -25,7 +25,7 @@ QSize SkinTitleBar::sizeHint() const
 
 QList<CaptionButton> SkinTitleBar::buttons() const
 {
-    return SkinRules::captionButtons(m_abilities, m_window->isMaximized(), m_theme.captionButtons);
+    return SkinRules::captionButtons(m_abilities, m_window->isMaximized(), m_theme->captionButtons);
 }
 
 QRect SkinTitleBar::buttonRect(int index) const
@@ -65,7 +65,7 @@ void SkinTitleBar::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const bool active = m_window->isActiveWindow();
-    m_theme.image(active ? SkinPart::TitleActive : SkinPart::TitleInactive).draw(p, rect());
+    m_theme->image(active ? SkinPart::TitleActive : SkinPart::TitleInactive).draw(p, rect());
 
     int textLeft = Metrics.captionTextIndent;
     if (m_abilities.systemMenu) {
@@ -82,7 +82,7 @@ void SkinTitleBar::paintEvent(QPaintEvent *)
         const CaptionState state = i == m_pressed && i == m_hot ? CaptionState::Pressed
                                    : i == m_hot                 ? CaptionState::Hot
                                                                 : CaptionState::Normal;
-        m_theme.caption(shown[i], state).draw(p, buttonRect(i));
+        m_theme->caption(shown[i], state).draw(p, buttonRect(i));
     }
 
     const int textRight = shown.isEmpty() ? width() - Metrics.captionTextIndent
@@ -97,7 +97,7 @@ void SkinTitleBar::paintEvent(QPaintEvent *)
     // A soft shadow under the caption keeps it legible on the gradient.
     p.setPen(QColor(0, 0, 0, active ? 70 : 30));
     p.drawText(textRect.translated(0, 1), Qt::AlignLeft | Qt::AlignVCenter, text);
-    p.setPen(active ? m_theme.colors.titleText : m_theme.colors.titleTextInactive);
+    p.setPen(active ? m_theme->colors.titleText : m_theme->colors.titleTextInactive);
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 // The skinned title bar: caption text, icon and the caption buttons the
 // window may have. It only tells what the user asked for; the frame acts.
@@ -12,7 +13,8 @@ class SkinTitleBar : public QWidget
 {
     Q_OBJECT
 public:
-    SkinTitleBar(QWidget *window, const SkinTheme &theme, const SkinRules::WindowAbilities &abilities);
+    SkinTitleBar(QWidget *window, std::shared_ptr<const SkinTheme> theme,
+                 const SkinRules::WindowAbilities &abilities);
 
     // The caption buttons shown now, from the right edge leftwards.
     QList<CaptionButton> buttons() const;
@@ -46,7 +48,7 @@ private:
     void emitFor(CaptionButton button);
 
     QWidget *m_window;
-    const SkinTheme &m_theme;
+    std::shared_ptr<const SkinTheme> m_theme;
     SkinRules::WindowAbilities m_abilities;
     int m_hot = -1;
     int m_pressed = -1;

@@ -1,0 +1,284 @@
+// The skin component and its watch on windows: loading and its failures,
+// the activation request, which windows are skinned and when, and the
+// program's own forms under the skin.
+#include "Main_Frm.h"
+#include "SkinButton.h"
+#include "SkinData.h"
+#include "SkinEngine.h"
+#include "SkinErrors.h"
+#include "SkinPackage.h"
+#include "SkinTitleBar.h"
+#include "TRzBitBtn.h"
+#include "TRzLabel.h"
+#include "TestApplication.h"
+#include "Unit_MessageBox.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+
+QByteArray embeddedBlock()
+{
+    QFile file(QStringLiteral(":/skin/SkinData_Main.skin"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The message boxes shown while `action` runs: each is recorded and closed.
+struct ShownBox
+{
+    QString text;
+    QString shownText;
+    QString caption;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    int visibleWindows;
+};
+
+template <class Action> QList<ShownBox> boxesDuring(Action action)
+{
+    QList<ShownBox> boxes;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&boxes] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        int visible = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            visible += w->isVisible() && w != box;
+        boxes.append({box->property("daixiSkinMessage").toString(), box->text(),
+                      box->windowTitle(), box->icon(), box->standardButtons(), visible});
+        box->accept();
+    });
+    poll.start();
+    action();
+    return boxes;
+}
+
+SkinTitleBar *titleBarOf(QWidget *window)
+{
+    return window->findChild<SkinTitleBar *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void showAndActivate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+bool noVisibleWindowLeft()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
+}
+
+} // namespace
+
+class TestSkinData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { QTRY_VERIFY(noVisibleWindowLeft()); }
+
+    void usableSkinSwitchesOnWhenLoaded()
+    {
+        TSkinData data;
+        data.setActive(true);
+        QList<ShownBox> boxes = boxesDuring([&] { data.setSkinStream(embeddedBlock()); });
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(data.skinState(), TSkinData::SkinState::Usable);
+        QVERIFY(!data.isSkinning()); // only recorded while the layout loads
+        data.Loaded();
+        QVERIFY(data.engine()->isWatching());
+        QVERIFY(data.isSkinning());
+        data.setActive(true); // the creation handler's request: changes nothing
+        QVERIFY(data.Active());
+        QVERIFY(data.isSkinning());
+    }
+
+    void unusableSkins_data()
+    {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        const QList<SkinPackage::Entry> entries = SkinPackage::read(embeddedBlock()).entries;
+        QTest::newRow("older format") << SkinPackage::pack(entries, 19000)
+                                      << TSkinData::olderSkinMessage() << int(QMessageBox::NoIcon);
+        QByteArray cut = embeddedBlock();
+        cut.chop(100);
+        QTest::newRow("truncated") << cut << TSkinData::damagedSkinMessage()
+                                   << int(QMessageBox::Warning);
+        QList<SkinPackage::Entry> bad = entries;
+        for (auto &e : bad)
+            if (e.name.endsWith(QLatin1String(".png")))
+                e.data = "not a picture";
+        QTest::newRow("image that does not decode")
+            << SkinPackage::pack(bad) << TSkinData::damagedSkinMessage() << int(QMessageBox::Warning);
+        QTest::newRow("count 0") << QByteArray(4, 0) << QString() << 0;
+    }
+
+    // One message box, in the standard look, before any window; afterwards
+    // Active reads True and nothing is skinned.
+    void unusableSkins()
+    {
+        QFETCH(QByteArray, block);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        TSkinData data;
+        data.setActive(true);
+        const QList<ShownBox> boxes = boxesDuring([&] { data.setSkinStream(block); });
+        if (message.isEmpty()) {
+            QVERIFY(boxes.isEmpty());
+        } else {
+            QCOMPARE(boxes.size(), 1);
+            QCOMPARE(boxes[0].text, message);
+            QCOMPARE(boxes[0].shownText, QString(message).replace(u'\r', u'\n'));
+            QCOMPARE(boxes[0].caption, Application->Title());
+            QCOMPARE(boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+            QCOMPARE(int(boxes[0].icon), icon);
+            QCOMPARE(boxes[0].visibleWindows, 0);
+        }
+        data.Loaded();
+        QVERIFY(!data.Active());
+        data.setActive(true);
+        QVERIFY(data.Active());
+        QVERIFY(!data.isSkinning());
+
+        QMainWindow window;
+        showAndActivate(&window);
+        QTest::qWait(50);
+        QVERIFY(!titleBarOf(&window));
+        QVERIFY(!(window.windowHandle()->flags() & Qt::FramelessWindowHint));
+    }
+
+    void olderMessageText()
+    {
+        QCOMPARE(TSkinData::olderSkinMessage(),
+                 QStringLiteral("This is Older Skin File\rPlease update to new version !"));
+    }
+
+    void memoryThatCannotBeHad()
+    {
+        TSkinData data;
+        data.setUnpackAllocator([](QByteArray &, qsizetype) { return false; });
+        try {
+            data.setSkinStream(embeddedBlock());
+            QFAIL("no error raised");
+        } catch (const ESkinMemory &error) {
+            QCOMPARE(error.message(),
+                     QStringLiteral("LZH : Cannot get memory for dictionary tables"));
+        }
+    }
+
+    void windowsAreSkinnedOnceAtFirstActivation()
+    {
+        TSkinData data;
+        data.setActive(true);
+        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcButton}));
+        data.setSkinStream(embeddedBlock());
+        data.Loaded();
+        SkinEngine *engine = data.engine();
+
+        auto *window = new QMainWindow;
+        window->setCentralWidget(new QLabel(QStringLiteral("x")));
+        window->resize(400, 300);
+        showAndActivate(window);
+        QTRY_VERIFY(titleBarOf(window));
+        QVERIFY(engine->isSkinned(window));
+        QVERIFY(window->windowHandle()->flags() & Qt::FramelessWindowHint);
+        QCOMPARE(window->palette().color(QPalette::Window), data.theme()->colors.buttonFace);
+        // Activated again: not taken a second time.
+        QMainWindow other;
+        showAndActivate(&other);
+        showAndActivate(window);
+        QTest::qWait(30);
+        QCOMPARE(window->findChildren<SkinTitleBar *>().size(), 1);
+        QTRY_COMPARE(engine->skinnedCount(), 2); // and the other one
+        delete window;
+        QCOMPARE(engine->skinnedCount(), 1);
+    }
+
+    void messageBoxesGetFrameAndControls()
+    {
+        TSkinData data;
+        data.setActive(true);
+        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu}));
+        data.setSkinStream(embeddedBlock());
+        data.Loaded();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("保存成功！"),
+                        QMessageBox::Ok | QMessageBox::Cancel);
+        bool checked = false;
+        whenIdle([&] {
+            QTRY_VERIFY(titleBarOf(&box));
+            QTRY_VERIFY(box.button(QMessageBox::Ok)->findChild<SkinButton *>());
+            checked = true;
+            box.accept();
+        });
+        box.exec(); // the takeover must not end the dialog's own loop
+        QVERIFY(checked);
+    }
+
+    // The program's forms under the skin: the main window with SkinData_Main
+    // as its layout sets it, and the question with its buttons.
+    void programForms()
+    {
+        TForm_Main *main = nullptr;
+        Application->CreateForm(main);
+        QVERIFY(main && main->SkinData_Main);
+        TSkinData *skin = main->SkinData_Main;
+        QVERIFY(skin->Active());
+        QCOMPARE(skin->DisableTag(), 99);
+        QCOMPARE(skin->SkinControls().count(), size_t(11));
+        using namespace SkinRules;
+        for (SkinControl kind : {xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcProgress,
+                                 xcButton, xcBitBtn, xcSpeedButton, xcPanel, xcGroupBox, xcTab})
+            QVERIFY(skin->SkinControls().test(kind));
+        QVERIFY(skin->Options().isEmpty());
+        QCOMPARE(skin->Skin3rd(), TSkinData::builtInSkin3rd());
+        QCOMPARE(skin->SkinStore(), QStringLiteral("(Good)"));
+        QCOMPARE(skin->SkinFormtype(), TSkinData::sfMainform);
+        QCOMPARE(skin->Version(), QStringLiteral("3.02.03.09"));
+        QVERIFY(!skin->MenuUpdate() && !skin->MenuMerge());
+        QCOMPARE(skin->SkinStream(), embeddedBlock());
+        QVERIFY(skin->isSkinning());
+
+        main->showMaximized();
+        main->activateWindow();
+        QTRY_VERIFY(titleBarOf(main));
+        SkinTitleBar *bar = titleBarOf(main);
+        QCOMPARE(bar->buttons(), (QList<CaptionButton>{CaptionButton::Close, CaptionButton::Restore,
+                                                        CaptionButton::Minimize}));
+
+        bool asked = false;
+        whenIdle([&] {
+            QTRY_VERIFY(Form_MessageBox && titleBarOf(Form_MessageBox));
+            TForm_MessageBox *box = Form_MessageBox;
+            QVERIFY(titleBarOf(box)->buttons().isEmpty());
+            QCOMPARE(box->centralWidget()->size(), QSize(342, 173));
+            QTRY_VERIFY(box->RzBitBtn_Ok->findChild<SkinButton *>());
+            QVERIFY(box->RzBitBtn_Cancel->findChild<SkinButton *>());
+            // Labels keep their own look and show the skin's face behind them.
+            QCOMPARE(box->Label_Tip->style(), QApplication::style());
+            QCOMPARE(box->Label_Tip->palette().color(QPalette::Window),
+                     skin->theme()->colors.buttonFace);
+            asked = true;
+            QTest::mouseClick(box->RzBitBtn_Cancel, Qt::LeftButton);
+        });
+        // Our close button sends the close request every other path sends.
+        const int close = int(bar->buttons().indexOf(CaptionButton::Close));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->buttonRect(close).center());
+        QTRY_VERIFY(asked);
+        QTRY_VERIFY(!Form_MessageBox);
+        QVERIFY(main->isVisible());
+        delete main;
+    }
+};
+
+DAIXI_GUI_TEST_MAIN(TestSkinData)
+#include "tst_skin_data.moc"
