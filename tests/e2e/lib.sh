@@ -102,9 +102,18 @@ frame_geometry() {
   echo "$((x - l)) $((y - t)) $((width + l + r)) $((height + t + b))"
 }
 
+# The skin draws its own frame: no window-manager decoration is left, and
+# the client area lies inside a 4-pixel border under a 30-pixel title bar.
+SKIN_BORDER=4
+SKIN_TITLE=30
+skinned() { [ "$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)" = "0 0 0 0" ]; }
+
 # Screen position of a window's client area: sets X and Y.
 client_origin() {
   eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "X="$4} /Absolute upper-left Y/{print "Y="$4}')"
+  if skinned "$1"; then
+    X=$((X + SKIN_BORDER)); Y=$((Y + SKIN_BORDER + SKIN_TITLE))
+  fi
 }
 
 shot() { import -window root "$SHOTS/$1.png"; echo "screenshot: $SHOTS/$1.png"; }
