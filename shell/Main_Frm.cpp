@@ -1,10 +1,13 @@
 #include "Main_Frm.h"
 
+#include "Clock.h"
+#include "DateTimeFormat.h"
 #include "SkinData.h"
+#include "StatusBar.h"
+#include "Timer.h"
 #include "Unit_MessageBox.h"
 #include "ui_Main_Frm.h"
 
-#include <QFile>
 
 TForm_Main *Form_Main = nullptr;
 
@@ -26,8 +29,7 @@ void loadSkinData_Main(TSkinData *skin)
     skin->setVersion(QStringLiteral("3.02.03.09"));
     skin->setMenuUpdate(false);
     skin->setMenuMerge(false);
-    QFile stream(QStringLiteral(":/skin/SkinData_Main.skin"));
-    skin->setSkinStream(stream.open(QIODevice::ReadOnly) ? stream.readAll() : QByteArray());
+    skin->setSkinStream(TSkinData::builtInSkinStream());
 }
 
 } // namespace
@@ -39,11 +41,25 @@ void TForm_Main::loadLayout()
 {
     m_ui = std::make_unique<Ui::TForm_Main>();
     m_ui->setupUi(this);
+    StatusBar_Main = m_ui->StatusBar_Main;
+    // Non-visual components, created after the layout in layout order.
     SkinData_Main = new TSkinData(this);
     SkinData_Main->setObjectName(QStringLiteral("SkinData_Main"));
     loadSkinData_Main(SkinData_Main);
+    // Timer_Main: interval and enabled at their defaults (1000 ms, on);
+    // attaching the tick handler starts it.
+    Timer_Main = new TTimer(this);
+    Timer_Main->setObjectName(QStringLiteral("Timer_Main"));
+    Timer_Main->setOnTimer([this](QObject *sender) { Timer_MainTimer(sender); });
     OnCreate = [this](QObject *sender) { FormCreate(sender); };
     OnCloseQuery = [this](QObject *sender, bool &canClose) { FormCloseQuery(sender, canClose); };
+}
+
+void TForm_Main::Timer_MainTimer(QObject *)
+{
+    StatusBar_Main->setPanelText(
+        4, formatDateTime(QStringLiteral("yyyy\"年\"m\"月\"d\"日\" hh\":\"mm\":\"ss"),
+                          Clock::currentDateTime()));
 }
 
 void TForm_Main::FormCreate(QObject *)

@@ -8,6 +8,8 @@ namespace Ui {
 class TForm_Main;
 }
 class TSkinData;
+class TStatusBar;
+class TTimer;
 
 // The main window: hosts the sales web application and asks before it
 // lets the program end.
@@ -18,8 +20,12 @@ public:
     TForm_Main();
     ~TForm_Main() override;
 
+    // Components, in layout order.
+    TStatusBar *StatusBar_Main = nullptr;
     TSkinData *SkinData_Main = nullptr;
+    TTimer *Timer_Main = nullptr;
 
+    void Timer_MainTimer(QObject *sender);
     void FormCreate(QObject *sender);
     void FormCloseQuery(QObject *sender, bool &canClose);
 

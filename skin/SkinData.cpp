@@ -6,11 +6,18 @@
 #include "TApplication.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 
 TSkinData::TSkinData(QObject *owner) : QObject(owner), m_skin3rd(builtInSkin3rd()) {}
 
 TSkinData::~TSkinData() = default;
+
+QByteArray TSkinData::builtInSkinStream()
+{
+    QFile block(QStringLiteral(":/skin/SkinData_Main.skin"));
+    return block.open(QIODevice::ReadOnly) ? block.readAll() : QByteArray();
+}
 
 const QStringList &TSkinData::builtInSkin3rd()
 {

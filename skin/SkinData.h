@@ -34,6 +34,8 @@ public:
     explicit TSkinData(QObject *owner = nullptr);
     ~TSkinData() override;
 
+    // The skin built into the program, as the layout stores it.
+    static QByteArray builtInSkinStream();
     // The class names and kinds the component knows by itself.
     static const QStringList &builtInSkin3rd();
     // The message shown for a package of another format.

@@ -102,7 +102,7 @@ void SkinEngine::skinWindow(QWidget *window)
     const QColor face = m_data->theme()->colors.buttonFace;
     for (QStatusBar *bar : window->findChildren<QStatusBar *>()) {
         QPalette own = bar->palette();
-        own.setColor(QPalette::Window, own.color(QPalette::Window));
+        own.setResolveMask(~QPalette::ResolveMask(0)); // every colour its own
         bar->setPalette(own);
     }
     QPalette palette = window->palette();

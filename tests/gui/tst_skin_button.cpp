@@ -12,16 +12,6 @@
 
 Q_DECLARE_METATYPE(FaceState)
 
-namespace {
-
-QByteArray embeddedBlock()
-{
-    QFile file(QStringLiteral(":/skin/SkinData_Main.skin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestSkinButton : public QObject
 {
     Q_OBJECT
@@ -39,7 +29,7 @@ private slots:
     void initTestCase()
     {
         m_data = new TSkinData(this);
-        m_data->setSkinStream(embeddedBlock());
+        m_data->setSkinStream(TSkinData::builtInSkinStream());
         QVERIFY(m_data->theme());
         m_style = new SkinStyle(m_data->sharedTheme());
     }

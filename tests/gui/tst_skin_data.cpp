@@ -22,12 +22,6 @@
 
 namespace {
 
-QByteArray embeddedBlock()
-{
-    QFile file(QStringLiteral(":/skin/SkinData_Main.skin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The message boxes shown while `action` runs: each is recorded and closed.
 struct ShownBox
 {
@@ -90,7 +84,7 @@ private slots:
     {
         TSkinData data;
         data.setActive(true);
-        QList<ShownBox> boxes = boxesDuring([&] { data.setSkinStream(embeddedBlock()); });
+        QList<ShownBox> boxes = boxesDuring([&] { data.setSkinStream(TSkinData::builtInSkinStream()); });
         QVERIFY(boxes.isEmpty());
         QCOMPARE(data.skinState(), TSkinData::SkinState::Usable);
         QVERIFY(!data.isSkinning()); // only recorded while the layout loads
@@ -107,10 +101,10 @@ private slots:
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
-        const QList<SkinPackage::Entry> entries = SkinPackage::read(embeddedBlock()).entries;
+        const QList<SkinPackage::Entry> entries = SkinPackage::read(TSkinData::builtInSkinStream()).entries;
         QTest::newRow("older format") << SkinPackage::pack(entries, 19000)
                                       << TSkinData::olderSkinMessage() << int(QMessageBox::NoIcon);
-        QByteArray cut = embeddedBlock();
+        QByteArray cut = TSkinData::builtInSkinStream();
         cut.chop(100);
         QTest::newRow("truncated") << cut << TSkinData::damagedSkinMessage()
                                    << int(QMessageBox::Warning);
@@ -168,7 +162,7 @@ private slots:
         TSkinData data;
         data.setUnpackAllocator([](QByteArray &, qsizetype) { return false; });
         try {
-            data.setSkinStream(embeddedBlock());
+            data.setSkinStream(TSkinData::builtInSkinStream());
             QFAIL("no error raised");
         } catch (const ESkinMemory &error) {
             QCOMPARE(error.message(),
@@ -181,7 +175,7 @@ private slots:
         TSkinData data;
         data.setActive(true);
         data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcButton}));
-        data.setSkinStream(embeddedBlock());
+        data.setSkinStream(TSkinData::builtInSkinStream());
         data.Loaded();
         SkinEngine *engine = data.engine();
 
@@ -209,7 +203,7 @@ private slots:
         TSkinData data;
         data.setActive(true);
         data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu}));
-        data.setSkinStream(embeddedBlock());
+        data.setSkinStream(TSkinData::builtInSkinStream());
         data.Loaded();
         QMessageBox box(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("保存成功！"),
                         QMessageBox::Ok | QMessageBox::Cancel);
@@ -245,7 +239,7 @@ private slots:
         QCOMPARE(skin->SkinFormtype(), TSkinData::sfMainform);
         QCOMPARE(skin->Version(), QStringLiteral("3.02.03.09"));
         QVERIFY(!skin->MenuUpdate() && !skin->MenuMerge());
-        QCOMPARE(skin->SkinStream(), embeddedBlock());
+        QCOMPARE(skin->SkinStream(), TSkinData::builtInSkinStream());
         QVERIFY(skin->isSkinning());
 
         main->showMaximized();

@@ -15,12 +15,6 @@
 
 namespace {
 
-QByteArray embeddedBlock()
-{
-    QFile file(QStringLiteral(":/skin/SkinData_Main.skin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 template <class Enum> QList<int> valuesOf()
 {
     const QMetaEnum meta = QMetaEnum::fromType<Enum>();
@@ -52,7 +46,7 @@ private slots:
     void initTestCase()
     {
         m_data = new TSkinData(this);
-        m_data->setSkinStream(embeddedBlock());
+        m_data->setSkinStream(TSkinData::builtInSkinStream());
         QVERIFY(m_data->theme());
         m_style = new SkinStyle(m_data->sharedTheme());
     }

@@ -1,5 +1,6 @@
 // The skin package reader: the embedded package, other format numbers, an
 // empty block, and every way a block can be cut short, oversized or corrupt.
+#include "SkinData.h"
 #include "SkinPackage.h"
 #include "SkinTheme.h"
 
@@ -13,12 +14,6 @@ using SkinPackage::Status;
 Q_DECLARE_METATYPE(SkinPackage::Status)
 
 namespace {
-
-QByteArray embeddedBlock()
-{
-    QFile file(QStringLiteral(":/skin/SkinData_Main.skin"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray le32(quint32 value)
 {
@@ -47,7 +42,7 @@ class TestSkinReader : public QObject
 private slots:
     void embeddedPackageIsUsable()
     {
-        const QByteArray block = embeddedBlock();
+        const QByteArray block = TSkinData::builtInSkinStream();
         QVERIFY(!block.isEmpty());
         QCOMPARE(qFromLittleEndian<quint32>(block.constData()), quint32(block.size() - 4));
         QVERIFY2(block.size() < 64 * 1024, "the skin must stay small");
@@ -151,7 +146,7 @@ private slots:
     // Cut short anywhere, with the count left as it was or made to agree.
     void truncatedAtEveryOffset()
     {
-        const QByteArray block = embeddedBlock();
+        const QByteArray block = TSkinData::builtInSkinStream();
         QVERIFY(block.size() > 8);
         const QByteArray package = block.mid(4);
         for (qsizetype n = 0; n < block.size(); ++n)
@@ -163,7 +158,7 @@ private slots:
 
     void corruptBody()
     {
-        const QByteArray block = embeddedBlock();
+        const QByteArray block = TSkinData::builtInSkinStream();
         const QList<Entry> original = SkinPackage::read(block).entries;
         // Every byte of the compressed body, flipped in turn; the stream's
         // own check catches what the structure does not. A flip in a bit
@@ -189,7 +184,7 @@ private slots:
     {
         qsizetype asked = -1;
         const SkinPackage::Result result =
-            SkinPackage::read(embeddedBlock(), [&asked](QByteArray &, qsizetype size) {
+            SkinPackage::read(TSkinData::builtInSkinStream(), [&asked](QByteArray &, qsizetype size) {
                 asked = size;
                 return false;
             });
@@ -230,7 +225,7 @@ private slots:
     {
         QFETCH(QString, change);
         QFETCH(QString, problem);
-        QList<Entry> entries = SkinPackage::read(embeddedBlock()).entries;
+        QList<Entry> entries = SkinPackage::read(TSkinData::builtInSkinStream()).entries;
         const QString what = change.section(u':', 0, 0), arg = change.section(u':', 1);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             Entry &e = entries[i];
@@ -253,7 +248,7 @@ private slots:
 
     void onlyDefinedCaptionButtonsNeedImages()
     {
-        QList<Entry> entries = SkinPackage::read(embeddedBlock()).entries;
+        QList<Entry> entries = SkinPackage::read(TSkinData::builtInSkinStream()).entries;
         for (Entry &e : entries) {
             if (e.name == QLatin1String(SkinDescriptionName))
                 e.data.replace("caption-buttons = minimize maximize restore close",
