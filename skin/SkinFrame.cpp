@@ -116,7 +116,8 @@ void SkinFrame::attach()
 
     const QSize ours(2 * Metrics.borderWidth, Metrics.titleHeight + 2 * Metrics.borderWidth);
     if (fixedSize) {
-        const QSize size = grown(client.size(), ours);
+        QSize size = grown(client.size(), ours);
+        size.setWidth(qMax(size.width(), captionWidth()));
         if (w->minimumSize() == w->maximumSize())
             w->setFixedSize(size);
         w->setGeometry(QRect(wasCentred ? centredOnDesktop(size) : outer.topLeft(), size));
@@ -135,6 +136,11 @@ void SkinFrame::attach()
         m_pendingNormal = normalOuter; // taken when the window is restored
     else
         w->setGeometry(normalOuter);
+}
+
+int SkinFrame::captionWidth() const
+{
+    return m_titleBar->fullWidth() + 2 * border();
 }
 
 void SkinFrame::updateMargins()
@@ -218,6 +224,10 @@ bool SkinFrame::eventFilter(QObject *watched, QEvent *event)
         paintBorders();
         break;
     case QEvent::Resize:
+        // A window that sizes itself (a message box) still shows its caption.
+        if (m_window->minimumSize() == m_window->maximumSize() &&
+            m_window->width() < captionWidth())
+            m_window->setFixedWidth(captionWidth());
         placeTitleBar();
         break;
     case QEvent::WindowStateChange:

@@ -36,6 +36,7 @@ protected:
 private:
     int border() const;
     bool sizeable() const;
+    int captionWidth() const;
     void updateMargins();
     void placeTitleBar();
     void paintBorders();

@@ -3,6 +3,7 @@
 #include "SkinMetrics.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +22,28 @@ SkinTitleBar::SkinTitleBar(QWidget *window, std::shared_ptr<const SkinTheme> the
 QSize SkinTitleBar::sizeHint() const
 {
     return {Metrics.titleHeight * 4, Metrics.titleHeight};
+}
+
+int SkinTitleBar::textLeft() const
+{
+    const bool icon = m_abilities.systemMenu && !m_window->windowIcon().isNull();
+    return Metrics.captionTextIndent + (icon ? Metrics.iconSize + 4 : 0);
+}
+
+QFont SkinTitleBar::captionFont() const
+{
+    QFont font = m_window->font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    return font;
+}
+
+int SkinTitleBar::fullWidth() const
+{
+    const int buttonsWidth =
+        int(buttons().size()) * (Metrics.captionButtonWidth + Metrics.captionButtonGap);
+    return textLeft() + QFontMetrics(captionFont()).horizontalAdvance(m_window->windowTitle()) +
+           Metrics.captionTextIndent + buttonsWidth + Metrics.captionRightIndent;
 }
 
 QList<CaptionButton> SkinTitleBar::buttons() const
@@ -67,14 +90,10 @@ void SkinTitleBar::paintEvent(QPaintEvent *)
     const bool active = m_window->isActiveWindow();
     m_theme->image(active ? SkinPart::TitleActive : SkinPart::TitleInactive).draw(p, rect());
 
-    int textLeft = Metrics.captionTextIndent;
-    if (m_abilities.systemMenu) {
-        const QIcon icon = m_window->windowIcon();
-        if (!icon.isNull()) {
-            const int s = Metrics.iconSize;
-            icon.paint(&p, QRect(Metrics.captionTextIndent - 2, (height() - s) / 2 + 1, s, s));
-            textLeft += s + 4;
-        }
+    if (textLeft() > Metrics.captionTextIndent) {
+        const int size = Metrics.iconSize;
+        m_window->windowIcon().paint(
+            &p, QRect(Metrics.captionTextIndent - 2, (height() - size) / 2 + 1, size, size));
     }
 
     const QList<CaptionButton> shown = buttons();
@@ -87,11 +106,8 @@ void SkinTitleBar::paintEvent(QPaintEvent *)
 
     const int textRight = shown.isEmpty() ? width() - Metrics.captionTextIndent
                                           : buttonRect(int(shown.size()) - 1).left() - 6;
-    QFont font = m_window->font();
-    font.setBold(true);
-    font.setPixelSize(13);
-    p.setFont(font);
-    const QRect textRect(textLeft, 1, qMax(0, textRight - textLeft), height() - 1);
+    p.setFont(captionFont());
+    const QRect textRect(textLeft(), 1, qMax(0, textRight - textLeft()), height() - 1);
     const QString text =
         p.fontMetrics().elidedText(m_window->windowTitle(), Qt::ElideRight, textRect.width());
     // A soft shadow under the caption keeps it legible on the gradient.

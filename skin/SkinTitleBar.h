@@ -23,6 +23,8 @@ public:
     int hotButton() const { return m_hot; }
 
     QSize sizeHint() const override;
+    // The width that shows the whole caption and every button.
+    int fullWidth() const;
 
 signals:
     void minimizeRequested();
@@ -42,6 +44,8 @@ protected:
 
 private:
     int buttonAt(const QPoint &pos) const;
+    int textLeft() const;
+    QFont captionFont() const;
     Qt::Edges resizeEdgesAt(const QPoint &pos) const;
     void setHot(int index);
     void checkHover();
