@@ -7,6 +7,7 @@
 #include "SkinEngine.h"
 #include "SkinErrors.h"
 #include "SkinPackage.h"
+#include "SkinStyle.h"
 #include "SkinTitleBar.h"
 #include "TRzBitBtn.h"
 #include "TRzLabel.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QWindow>
 #include <QtTest>
@@ -196,6 +198,58 @@ private slots:
         QTRY_COMPARE(engine->skinnedCount(), 2); // and the other one
         delete window;
         QCOMPARE(engine->skinnedCount(), 1);
+    }
+
+    void popupMenusAreSkinnedButNotTheWindowMenu()
+    {
+        TSkinData data;
+        data.setActive(true);
+        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcPopupMenu}));
+        data.setSkinStream(TSkinData::builtInSkinStream());
+        data.Loaded();
+        QMainWindow window;
+        window.resize(400, 300);
+        showAndActivate(&window);
+        QTRY_VERIFY(titleBarOf(&window));
+
+        QMenu menu(&window);
+        menu.addAction(QStringLiteral("刷新"));
+        QMenu *sub = menu.addMenu(QStringLiteral("编码"));
+        menu.popup(window.mapToGlobal(QPoint(50, 50)));
+        QTRY_VERIFY(menu.isVisible());
+        QCOMPARE(menu.style(), data.engine()->style());
+        sub->ensurePolished();
+        QCOMPARE(sub->style(), data.engine()->style());
+        menu.close();
+
+        // Right click on the title bar: the window menu, in the standard look.
+        SkinTitleBar *bar = titleBarOf(&window);
+        QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(60, 10));
+        QMenu *windowMenu = nullptr;
+        QTRY_VERIFY((windowMenu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+        QVERIFY(windowMenu->style() != data.engine()->style());
+        QCOMPARE(windowMenu->actions().last()->text(), QStringLiteral("关闭(&C)"));
+        windowMenu->close();
+    }
+
+    void captionButtonsHighlightAndClear()
+    {
+        TSkinData data;
+        data.setActive(true);
+        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu}));
+        data.setSkinStream(TSkinData::builtInSkinStream());
+        data.Loaded();
+        QMainWindow window;
+        window.resize(400, 300);
+        showAndActivate(&window);
+        QTRY_VERIFY(titleBarOf(&window));
+        SkinTitleBar *bar = titleBarOf(&window);
+        QTest::mouseMove(bar, bar->buttonRect(1).center());
+        QCOMPARE(bar->hotButton(), 1);
+        // The pointer leaves without a leave event reaching the bar: the
+        // periodic check clears the highlight.
+        QCursor::setPos(window.mapToGlobal(QPoint(200, 200)));
+        QTRY_COMPARE_WITH_TIMEOUT(bar->hotButton(), -1, 1000);
     }
 
     void messageBoxesGetFrameAndControls()
