@@ -63,8 +63,6 @@ bool SkinEngine::wantsSkin(const QWidget *window) const
 {
     if (!m_skinning || !window->isWindow() || m_windows.contains(window))
         return false;
-    if (!m_data->SkinControls().test(xcMainMenu))
-        return false;
     const Qt::WindowFlags flags = window->windowFlags();
     switch (flags & Qt::WindowType_Mask) {
     case Qt::Window:
@@ -114,8 +112,9 @@ void SkinEngine::skinWindow(QWidget *window)
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
-    auto *frame = new SkinFrame(window, m_data->sharedTheme());
-    frame->attach();
+    // xcMainMenu also stands for the skinned frame.
+    if (m_data->SkinControls().test(xcMainMenu))
+        (new SkinFrame(window, m_data->sharedTheme()))->attach();
 
     QPointer<QWidget> guard(window);
     QTimer::singleShot(0, window, [this, guard] {

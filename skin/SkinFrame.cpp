@@ -4,9 +4,7 @@
 #include "SkinTitleBar.h"
 #include "TForm.h"
 
-#include <QApplication>
 #include <QGuiApplication>
-#include <QTimer>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -85,26 +83,7 @@ void SkinFrame::attach()
                                                w->layout()->totalMaximumSize());
 
     m_inMainWindow = qobject_cast<QMainWindow *>(w) != nullptr;
-    m_titleBar = new SkinTitleBar(w, m_theme, m_abilities);
-    connect(m_titleBar, &SkinTitleBar::closeRequested, w, &QWidget::close);
-    connect(m_titleBar, &SkinTitleBar::minimizeRequested, w, &QWidget::showMinimized);
-    connect(m_titleBar, &SkinTitleBar::maximizeRequested, this, &SkinFrame::toggleMaximized);
-    connect(m_titleBar, &SkinTitleBar::windowMenuRequested, this, &SkinFrame::showWindowMenu);
-    connect(m_titleBar, &SkinTitleBar::moveRequested, this, [w] {
-        if (w->windowHandle())
-            w->windowHandle()->startSystemMove();
-    });
-    connect(m_titleBar, &SkinTitleBar::resizeRequested, this, [w](Qt::Edges edges) {
-        if (w->windowHandle())
-            w->windowHandle()->startSystemResize(edges);
-    });
-    if (m_abilities.systemMenu) {
-        auto *menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), w);
-        connect(menuKey, &QShortcut::activated, this, [this] {
-            showWindowMenu(m_titleBar->mapToGlobal(QPoint(0, m_titleBar->height())));
-        });
-    }
-
+    createTitleBar();
     if (auto *mainWindow = qobject_cast<QMainWindow *>(w))
         mainWindow->setMenuWidget(m_titleBar);
     w->installEventFilter(this);
@@ -136,6 +115,31 @@ void SkinFrame::attach()
         m_pendingNormal = normalOuter; // taken when the window is restored
     else
         w->setGeometry(normalOuter);
+}
+
+void SkinFrame::createTitleBar()
+{
+    QWidget *w = m_window;
+    m_titleBar = new SkinTitleBar(w, m_theme, m_abilities);
+    // Our close button sends the close request every other path sends.
+    connect(m_titleBar, &SkinTitleBar::closeRequested, w, &QWidget::close);
+    connect(m_titleBar, &SkinTitleBar::minimizeRequested, w, &QWidget::showMinimized);
+    connect(m_titleBar, &SkinTitleBar::maximizeRequested, this, &SkinFrame::toggleMaximized);
+    connect(m_titleBar, &SkinTitleBar::windowMenuRequested, this, &SkinFrame::showWindowMenu);
+    connect(m_titleBar, &SkinTitleBar::moveRequested, this, [w] {
+        if (w->windowHandle())
+            w->windowHandle()->startSystemMove();
+    });
+    connect(m_titleBar, &SkinTitleBar::resizeRequested, this, [w](Qt::Edges edges) {
+        if (w->windowHandle())
+            w->windowHandle()->startSystemResize(edges);
+    });
+    if (m_abilities.systemMenu) {
+        auto *menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), w);
+        connect(menuKey, &QShortcut::activated, this, [this] {
+            showWindowMenu(m_titleBar->mapToGlobal(QPoint(0, m_titleBar->height())));
+        });
+    }
 }
 
 int SkinFrame::captionWidth() const

@@ -36,6 +36,7 @@ protected:
 private:
     int border() const;
     bool sizeable() const;
+    void createTitleBar();
     int captionWidth() const;
     void updateMargins();
     void placeTitleBar();
