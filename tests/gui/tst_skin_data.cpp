@@ -68,6 +68,15 @@ void showAndActivate(QWidget *window)
     QVERIFY(QTest::qWaitForWindowActive(window));
 }
 
+// The component as a layout leaves it: the built-in skin, switched on.
+void switchOn(TSkinData &data, const SkinRules::SkinControls &controls)
+{
+    data.setActive(true);
+    data.setSkinControls(controls);
+    data.setSkinStream(TSkinData::builtInSkinStream());
+    data.Loaded();
+}
+
 bool noVisibleWindowLeft()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -175,10 +184,7 @@ private slots:
     void windowsAreSkinnedOnceAtFirstActivation()
     {
         TSkinData data;
-        data.setActive(true);
-        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcButton}));
-        data.setSkinStream(TSkinData::builtInSkinStream());
-        data.Loaded();
+        switchOn(data, SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcButton}));
         SkinEngine *engine = data.engine();
 
         auto *window = new QMainWindow;
@@ -203,10 +209,7 @@ private slots:
     void popupMenusAreSkinnedButNotTheWindowMenu()
     {
         TSkinData data;
-        data.setActive(true);
-        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcPopupMenu}));
-        data.setSkinStream(TSkinData::builtInSkinStream());
-        data.Loaded();
+        switchOn(data, SkinRules::controlSet({SkinRules::xcMainMenu, SkinRules::xcPopupMenu}));
         QMainWindow window;
         window.resize(400, 300);
         showAndActivate(&window);
@@ -235,10 +238,7 @@ private slots:
     void captionButtonsHighlightAndClear()
     {
         TSkinData data;
-        data.setActive(true);
-        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu}));
-        data.setSkinStream(TSkinData::builtInSkinStream());
-        data.Loaded();
+        switchOn(data, SkinRules::controlSet({SkinRules::xcMainMenu}));
         QMainWindow window;
         window.resize(400, 300);
         showAndActivate(&window);
@@ -255,10 +255,7 @@ private slots:
     void messageBoxesGetFrameAndControls()
     {
         TSkinData data;
-        data.setActive(true);
-        data.setSkinControls(SkinRules::controlSet({SkinRules::xcMainMenu}));
-        data.setSkinStream(TSkinData::builtInSkinStream());
-        data.Loaded();
+        switchOn(data, SkinRules::controlSet({SkinRules::xcMainMenu}));
         QMessageBox box(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("保存成功！"),
                         QMessageBox::Ok | QMessageBox::Cancel);
         bool checked = false;
