@@ -27,7 +27,8 @@ start_x() {
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
   openbox >/dev/null 2>&1 &
   OPENBOX_PID=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  # openbox is ready once it announces what it supports.
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break; sleep 0.05; done
 }
 
 stop_all() {
