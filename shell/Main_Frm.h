@@ -8,6 +8,7 @@ namespace Ui {
 class TForm_Main;
 }
 class TEmbeddedWB;
+class TSkinData;
 class TStatusBar;
 class TTimer;
 
@@ -22,6 +23,7 @@ public:
 
     // Components, in layout order.
     TStatusBar *StatusBar_Main = nullptr;
+    TSkinData *SkinData_Main = nullptr;
     TTimer *Timer_Main = nullptr;
     TEmbeddedWB *WebBrowser = nullptr;
 

@@ -27,7 +27,8 @@ start_x() {
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
   openbox >/dev/null 2>&1 &
   OPENBOX_PID=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  # openbox is ready once it announces what it supports.
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break; sleep 0.05; done
 }
 
 stop_all() {
@@ -102,9 +103,23 @@ frame_geometry() {
   echo "$((x - l)) $((y - t)) $((width + l + r)) $((height + t + b))"
 }
 
-# Screen position of a window's client area: sets X and Y.
-client_origin() {
-  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "X="$4} /Absolute upper-left Y/{print "Y="$4}')"
+# The skin draws its own frame: no window-manager decoration is left, and
+# the client area lies under a 30-pixel title bar, inside a 4-pixel border
+# unless the window is maximised.
+SKIN_BORDER=4
+SKIN_TITLE=30
+skinned() { [ "$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)" = "0 0 0 0" ]; }
+
+# Screen position and size of a window's client area: sets X, Y, WIDTH, HEIGHT.
+client_area() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "X="$4} /Absolute upper-left Y/{print "Y="$4} /Width:/{print "WIDTH="$2} /Height:/{print "HEIGHT="$2}')"
+  if skinned "$1"; then
+    local b=$SKIN_BORDER
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q MAXIMIZED_VERT && b=0
+    X=$((X + b)); Y=$((Y + b + SKIN_TITLE))
+    WIDTH=$((WIDTH - 2 * b)); HEIGHT=$((HEIGHT - 2 * b - SKIN_TITLE))
+  fi
 }
+client_origin() { client_area "$1"; }
 
 shot() { import -window root "$SHOTS/$1.png"; echo "screenshot: $SHOTS/$1.png"; }

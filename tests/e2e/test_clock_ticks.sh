@@ -8,8 +8,8 @@ start_x
 start_app
 w=$(main_window)
 
-client_origin "$w"
-read -r width height <<<"$(xwininfo -id "$w" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')"
+client_area "$w"
+width=$WIDTH height=$HEIGHT
 bar_top=$((Y + height - 25))
 bar_bottom=$((Y + height - 1))
 clock_left=$((X + 650))

@@ -17,8 +17,11 @@ pass "maximised with caption and icon at every size"
 shot main-maximised
 
 wmctrl -i -r "$w" -b remove,maximized_vert,maximized_horz
-sleep 0.8
-read -r x y width height <<<"$(frame_geometry "$w")"
+for _ in $(seq 40); do
+  read -r x y width height <<<"$(frame_geometry "$w")"
+  [ "$x $y $width $height" = "193 106 1024 768" ] && break
+  sleep 0.1
+done
 [ "$x $y $width $height" = "193 106 1024 768" ] || fail "restored bounds $x $y $width $height"
 pass "restored to 193,106 1024x768"
 shot main-restored
