@@ -10,7 +10,8 @@ wait_painted /clothing/export
 focus_main
 target=$(mktemp -d)
 expected=$(mktemp)
-curl -s -o "$expected" "http://127.0.0.1:$SERVER_PORT/clothing/export.csv"
+python3 -c "import sys, urllib.request; open(sys.argv[2], 'wb').write(urllib.request.urlopen(sys.argv[1]).read())" \
+  "http://127.0.0.1:$SERVER_PORT/clothing/export.csv" "$expected"
 
 save_as() { # path
   wait_until "the save dialog" 10 window_named "另存为"
@@ -31,7 +32,7 @@ cmp -s "$expected" "$target/goods.csv" || fail "the download differs from what t
 pass "download landed complete and byte-identical ($(stat -c %s "$expected") bytes)"
 
 # The page's own export: a blob: address clicked by script.
-for w in $(xdotool search --onlyvisible --name "^文件下载"); do wmctrl -i -c "$w"; done
+for w in $(xdotool search --onlyvisible --name "^文件下载"); do wmctrl -i -c "$w" || true; done
 focus_main
 xdotool key Tab Return
 save_as "$target/orders-today.csv"

@@ -37,6 +37,8 @@ free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",
 
 stop_webview_test() { stop_server; stop_all; }
 trap stop_webview_test EXIT
+# A command that fails outside the checks says where, instead of ending quietly.
+trap 'fail "unexpected failure at line $LINENO: $BASH_COMMAND"' ERR
 
 SERVER_LOG_TOOL="$(dirname "${BASH_SOURCE[0]}")/serverlog.py"
 # How many requests reached the server: method and path, optional host.
