@@ -2,6 +2,7 @@
 
 #include "TApplication.h"
 
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -9,6 +10,8 @@
 #define DAIXI_GUI_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
+        /* Profiles and caches go to a test location, not the user's. */                          \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
         TApplication app(argc, argv);                                                              \
         app.setTitle(QStringLiteral("岱汐服装销售管理系统"));                                      \
         TestObject test;                                                                           \
