@@ -123,3 +123,15 @@ client_area() {
 client_origin() { client_area "$1"; }
 
 shot() { import -window root "$SHOTS/$1.png"; echo "screenshot: $SHOTS/$1.png"; }
+
+# The colour of one screen pixel: "r g b".
+pixel() {
+  import -window root -crop "1x1+$1+$2" txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p'
+}
+
+# Whole X window of a top-level (for a skinned one, its frame too): sets
+# WX WY WW WH.
+window_rect() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "WX="$4} /Absolute upper-left Y/{print "WY="$4} /Width:/{print "WW="$2} /Height:/{print "WH="$2}')"
+}

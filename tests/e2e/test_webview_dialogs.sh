@@ -18,6 +18,13 @@ alert=$(window_named "$MESSAGE_CAPTION")
 window_type "$alert" | grep -q DIALOG || fail "the alert is not a dialog box: $(window_type "$alert")"
 xprop -id "$alert" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$(main_window)")" || fail "the alert does not belong to the main window"
 shot webview-alert
+# Drawn in the skin: our frame instead of the window manager's, and the
+# skin's deep-blue title bar.
+skinned "$alert" || fail "the alert has the window manager's frame"
+window_rect "$alert"
+read -r r g b <<<"$(pixel $((WX + WW - 50)) $((WY + 8)))"
+[ "$b" -ge $((r + 60)) ] || fail "the alert's title bar is not the skin's ($r $g $b)"
+pass "the alert is drawn in the skin"
 xdotool key Return
 sleep 0.5
 [ -z "$(window_named "$MESSAGE_CAPTION")" ] || fail "the alert did not close"

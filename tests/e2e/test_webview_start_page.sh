@@ -23,7 +23,13 @@ pass "caption stays the application title"
 client_origin "$(main_window)"
 xdotool mousemove $((X + 700)) $((Y + 500)) click 3
 wait_until "the context menu" 5 popup_menu
+sleep 0.3
 shot webview-context-menu
+# Drawn in the skin: its gutter is the skin's button face #edf1f5.
+window_rect "$(popup_menu)"
+read -r r g b <<<"$(pixel $((WX + 10)) $((WY + WH / 2)))"
+[ "$r $g $b" = "237 241 245" ] || fail "context menu not in the skin's colours ($r $g $b)"
+pass "the context menu is drawn in the skin"
 xdotool key Escape
 sleep 0.3
 [ -z "$(popup_menu)" ] || fail "context menu still open"
