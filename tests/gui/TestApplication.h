@@ -2,6 +2,10 @@
 
 #include "TApplication.h"
 
+#include <QApplication>
+#include <QWidget>
+#include <algorithm>
+
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +21,13 @@
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// True when no top-level widget is on screen: what every case leaves behind.
+inline bool noTopLevelShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
+}
 
 // Runs `step` once the event loop is next idle, e.g. while a modal form waits.
 template <class Step> void whenIdle(Step step, int delayMs = 0)

@@ -48,10 +48,7 @@ private slots:
     {
         m_watchdog.stop();
         QCOMPARE(Form_MessageBox, nullptr);
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                    std::none_of(QApplication::topLevelWidgets().cbegin(),
-                                 QApplication::topLevelWidgets().cend(),
-                                 [](QWidget *w) { return w->isVisible(); }));
+        QTRY_VERIFY(noTopLevelShown());
     }
 
     void layout()

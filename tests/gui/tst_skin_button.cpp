@@ -56,10 +56,7 @@ private slots:
     void cleanup()
     {
         delete m_host;
-        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(),
-                             QApplication::topLevelWidgets().cend(),
-                             [](QWidget *w) { return w->isVisible(); }));
+        QVERIFY(noTopLevelShown());
     }
 
     void mouseSequences_data()
