@@ -4,6 +4,7 @@
 #include "SkinData.h"
 #include "SkinFrame.h"
 #include "SkinStyle.h"
+#include "TForm.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -83,14 +84,32 @@ bool SkinEngine::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::WindowActivate && wantsSkin(widget)) {
         // Recorded at once so that the window is never taken twice; the
         // takeover itself runs once the activation has been handled.
-        m_windows.insert(widget);
-        connect(widget, &QObject::destroyed, this, [this, widget] { m_windows.remove(widget); });
+        remember(widget);
         QTimer::singleShot(0, widget, [this, widget] { skinWindow(widget); });
+    } else if (event->type() == QEvent::Show && wantsSkin(widget) && statesOwnBounds(widget)) {
+        // A form that states its own outer bounds (the main window) is shown
+        // to be activated at once; taking it over before it is first mapped
+        // spares a second framing by the window manager, and its page is
+        // laid out once, at its final size.
+        remember(widget);
+        skinWindow(widget);
     } else if (event->type() == QEvent::Polish) {
         if (auto *menu = qobject_cast<QMenu *>(widget))
             skinMenu(menu);
     }
     return false;
+}
+
+void SkinEngine::remember(QWidget *window)
+{
+    m_windows.insert(window);
+    connect(window, &QObject::destroyed, this, [this, window] { m_windows.remove(window); });
+}
+
+bool SkinEngine::statesOwnBounds(const QWidget *window)
+{
+    const auto *form = qobject_cast<const TForm *>(window);
+    return form && form->outerBounds().isValid() && !window->testAttribute(Qt::WA_Mapped);
 }
 
 void SkinEngine::skinWindow(QWidget *window)

@@ -39,6 +39,10 @@ protected:
 
 private:
     bool wantsSkin(const QWidget *window) const;
+    void remember(QWidget *window);
+    // A form of the program that states its own outer bounds and is not yet
+    // on screen.
+    static bool statesOwnBounds(const QWidget *window);
     void skinWindow(QWidget *window);
     void treatControls(QWidget *window);
     void treatFormControl(QWidget *control);
