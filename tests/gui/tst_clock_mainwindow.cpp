@@ -83,15 +83,20 @@ void TestClockMainWindow::statusBarDockedAtTheBottom()
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     TStatusBar *bar = form->StatusBar_Main;
     QCOMPARE(form->statusBar(), bar);
-    QCOMPARE(bar->geometry(), QRect(0, form->height() - 25, form->width(), 25));
+    // The client area: inside the skin's frame where the skin draws one.
+    const auto bottomStrip = [&] {
+        const QRect client = form->contentsRect();
+        return QRect(client.left(), client.bottom() + 1 - 25, client.width(), 25);
+    };
+    QCOMPARE(bar->geometry(), bottomStrip());
     QCOMPARE(bar->panelRect(4).left(), 650 + TStatusBar::PanelGap);
-    QCOMPARE(bar->panelSpans().at(4), (StatusPanelSpan{650, form->width()}));
+    QCOMPARE(bar->panelSpans().at(4), (StatusPanelSpan{650, bar->width()}));
     auto *grip = bar->findChild<QSizeGrip *>();
     QVERIFY(grip && grip->isVisible());
     // It keeps its height and follows the bottom edge.
     form->resize(form->width() + 200, form->height() + 100);
-    QTRY_COMPARE(bar->geometry(), QRect(0, form->height() - 25, form->width(), 25));
-    QCOMPARE(bar->panelSpans().at(4), (StatusPanelSpan{650, form->width()}));
+    QTRY_COMPARE(bar->geometry(), bottomStrip());
+    QCOMPARE(bar->panelSpans().at(4), (StatusPanelSpan{650, bar->width()}));
 }
 
 void TestClockMainWindow::timerStartedByTheLayout()
