@@ -26,8 +26,10 @@ done
 pass "restored to 193,106 1024x768"
 shot main-restored
 
-# Drag the frame smaller: the window manager keeps the minimum size.
-xdotool windowsize "$w" 600 400
+# Drag the frame's bottom-right corner up and left, as a person would: the
+# window keeps its minimum size.
+xdotool mousemove $((x + width - 2)) $((y + height - 2)) sleep 0.2 mousedown 1 sleep 0.2 \
+  mousemove $((x + 700)) $((y + 500)) sleep 0.2 mousemove $((x + 600)) $((y + 400)) sleep 0.3 mouseup 1
 sleep 0.5
 read -r x y width height <<<"$(frame_geometry "$w")"
 [ "$width" -ge 1024 ] && [ "$height" -ge 768 ] || fail "shrunk to $width x $height"
