@@ -80,7 +80,8 @@ wait_app_exit() {
 }
 
 open_question() {
-  wmctrl -c "$TITLE"
+  # openbox lists the program's windows a moment after they are mapped.
+  for _ in $(seq 20); do wmctrl -c "$TITLE" 2>/dev/null && break; sleep 0.1; done
   wait_for "the question" question_window
   sleep 0.3
 }

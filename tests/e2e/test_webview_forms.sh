@@ -12,12 +12,19 @@ focus_main
 upload=$(mktemp --suffix=.csv)
 printf 'A1007,碎花连衣裙,2\r\n' >"$upload"
 
-xdotool key space
+# Space on the focused file field opens the chooser; pressed again if the
+# page had not taken the keyboard yet, as a person would.
+for _ in 1 2 3; do
+  xdotool key space
+  for _ in $(seq 50); do [ -n "$(window_named "选择要上传的文件")" ] && break 2; sleep 0.1; done
+  focus_main
+done
 wait_until "the upload chooser" 10 window_named "选择要上传的文件"
 chooser=$(window_named "选择要上传的文件")
 [ "$(window_pid "$chooser")" = "$APP_PID" ] || fail "the chooser is not the program's window"
 sleep 0.5
 shot webview-upload-chooser
+xdotool key ctrl+a
 xdotool type --delay 15 "$upload"
 xdotool key Return
 sleep 0.8
