@@ -1,7 +1,6 @@
 // The skinned bitmap button: faces by state and the mouse and Space rules.
 #include "SkinButton.h"
-#include "SkinData.h"
-#include "SkinStyle.h"
+#include "BuiltInSkin.h"
 #include "TRzBitBtn.h"
 #include "TestApplication.h"
 
@@ -15,8 +14,7 @@ Q_DECLARE_METATYPE(FaceState)
 class TestSkinButton : public QObject
 {
     Q_OBJECT
-    TSkinData *m_data = nullptr;
-    SkinStyle *m_style = nullptr;
+    std::unique_ptr<SkinStyle> m_style;
     QWidget *m_host = nullptr;
     TRzBitBtn *m_button = nullptr;
     TRzBitBtn *m_other = nullptr;
@@ -28,13 +26,11 @@ class TestSkinButton : public QObject
 private slots:
     void initTestCase()
     {
-        m_data = new TSkinData(this);
-        m_data->setSkinStream(TSkinData::builtInSkinStream());
-        QVERIFY(m_data->theme());
-        m_style = new SkinStyle(m_data->sharedTheme());
+        m_style = builtInSkinStyle();
+        QVERIFY(m_style);
     }
 
-    void cleanupTestCase() { delete m_style; }
+    void cleanupTestCase() { m_style.reset(); }
 
     void init()
     {

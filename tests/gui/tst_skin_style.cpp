@@ -1,8 +1,7 @@
 // Every primitive, control, complex control, metric and size of the skin's
 // style, run onto a pixmap with default options: nothing may crash, and the
 // parts the skin owns must draw something.
-#include "SkinData.h"
-#include "SkinStyle.h"
+#include "BuiltInSkin.h"
 #include "TestApplication.h"
 
 #include <QFile>
@@ -39,26 +38,23 @@ bool drewSomething(const QImage &image)
 class TestSkinStyle : public QObject
 {
     Q_OBJECT
-    TSkinData *m_data = nullptr;
-    SkinStyle *m_style = nullptr;
+    std::unique_ptr<SkinStyle> m_style;
 
 private slots:
     void initTestCase()
     {
-        m_data = new TSkinData(this);
-        m_data->setSkinStream(TSkinData::builtInSkinStream());
-        QVERIFY(m_data->theme());
-        m_style = new SkinStyle(m_data->sharedTheme());
+        m_style = builtInSkinStyle();
+        QVERIFY(m_style);
     }
 
-    void cleanupTestCase() { delete m_style; }
+    void cleanupTestCase() { m_style.reset(); }
 
     void everythingPaints()
     {
         QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
         QPushButton button;
-        button.setStyle(m_style);
+        button.setStyle(m_style.get());
         QStyleOption plain;
         plain.rect = image.rect();
         plain.state = QStyle::State_Enabled;
@@ -161,13 +157,13 @@ private slots:
     void realMenuPaints()
     {
         QMenu menu;
-        menu.setStyle(m_style);
+        menu.setStyle(m_style.get());
         menu.addAction(QStringLiteral("后退"));
         menu.addSeparator();
         menu.addMenu(QStringLiteral("编码"))->addAction(QStringLiteral("GB2312"));
         const QImage shot = menu.grab().toImage();
         QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2).isValid(), true);
-        QCOMPARE(menu.palette().color(QPalette::Window), m_data->theme()->colors.buttonFace);
+        QCOMPARE(menu.palette().color(QPalette::Window), m_style->theme().colors.buttonFace);
     }
 };
 
