@@ -17,18 +17,19 @@ fail() { echo "FAIL: $*"; [ -s "$APP_LOG" ] && sed 's/^/  app: /' "$APP_LOG"; ex
 pass() { echo "ok: $*"; }
 
 start_x() {
-  for n in $(seq 20 60); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    DISPLAY_NUM=$n; break
-  done
-  Xvfb ":$DISPLAY_NUM" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Xvfb picks a free display itself, so tests never share a server.
+  local number_file; number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
+  DISPLAY_NUM=$(head -n 1 "$number_file")
+  [ -n "$DISPLAY_NUM" ] || fail "Xvfb did not start"
   export DISPLAY=":$DISPLAY_NUM"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
   openbox >/dev/null 2>&1 &
   OPENBOX_PID=$!
   # openbox is ready once it announces what it supports.
   for _ in $(seq 100); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break; sleep 0.05; done
+  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW || fail "openbox did not start on $DISPLAY"
 }
 
 stop_all() {
